@@ -1,0 +1,27 @@
+# Helpers shared by the folders' CMakeLists.
+
+# rewrix_program_executable(target): the executable lands in the program's
+# directory, beside data/, edit/ and skinh.she.
+function(rewrix_program_executable target)
+  set_target_properties(${target} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${REWRIX_PROGRAM_DIR})
+  add_dependencies(${target} program_files)
+endfunction()
+
+# rewrix_add_test(NAME name SOURCES ... LIBS ... [QT])
+# One GoogleTest executable, its cases registered with CTest one by one.
+# QT tests link a main that starts a QApplication on the offscreen platform.
+function(rewrix_add_test)
+  cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  if(T_QT)
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} rewrix_qt_test_main GTest::gtest GTest::gmock)
+  else()
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+  endif()
+  target_compile_definitions(${T_NAME} PRIVATE
+    REWRIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    REWRIX_PROGRAM_DIR="${REWRIX_PROGRAM_DIR}")
+  gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
