@@ -25,3 +25,19 @@ function(rewrix_add_test)
   gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# rewrix_add_test_folder(PREFIX p LIBS ... [QT])
+# Every *_test.cpp of the calling folder becomes its own test executable
+# p_<file>, so that one broken file does not stop the others from building.
+function(rewrix_add_test_folder)
+  cmake_parse_arguments(F "QT" "PREFIX" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  foreach(src ${sources})
+    get_filename_component(stem ${src} NAME_WE)
+    if(F_QT)
+      rewrix_add_test(NAME ${F_PREFIX}_${stem} SOURCES ${src} LIBS ${F_LIBS} QT)
+    else()
+      rewrix_add_test(NAME ${F_PREFIX}_${stem} SOURCES ${src} LIBS ${F_LIBS})
+    endif()
+  endforeach()
+endfunction()
