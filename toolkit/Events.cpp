@@ -1,0 +1,9 @@
+#include "toolkit/Events.h"
+
+#include <QCoreApplication>
+
+void ProcessPendingEvents() {
+    if (QCoreApplication::instance() == nullptr)
+        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
