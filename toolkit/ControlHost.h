@@ -86,6 +86,10 @@ public:
     std::uintptr_t parentWindowHandle() const override;
     Point mapToScreen(Point p) const override;
     bool cursorInside() const override;
+    std::uintptr_t containerHandle() const override;
+    void moveFocus(bool forward) override;
+    void setMinimumControlSize(int width, int height) override;
+    void setAcceptsFocus(bool on) override;
 
 signals:
     // Raised by every property-changed notice of the control.

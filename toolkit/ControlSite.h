@@ -91,6 +91,16 @@ public:
     virtual Point mapToScreen(Point p) const = 0;
     // Whether the pointer is over the control right now.
     virtual bool cursorInside() const = 0;
+
+    // The identifier of the window that directly contains the control (a frame or the
+    // top-level window); controls in the same container form a group.
+    virtual std::uintptr_t containerHandle() const { return parentWindowHandle(); }
+    // Moves the keyboard focus to the next (or previous) control in the tab order.
+    virtual void moveFocus(bool forward) { (void)forward; }
+    // The control cannot be made smaller than this; a smaller window grows to it.
+    virtual void setMinimumControlSize(int width, int height) { (void)width, (void)height; }
+    // Whether the control takes the keyboard focus (by tabbing and by clicking).
+    virtual void setAcceptsFocus(bool on) { (void)on; }
 };
 
 } // namespace rewrix

@@ -45,13 +45,16 @@ QSize PictureObject::PixelSize() const {
     return {HimetricToPixels(himetric_.width()), HimetricToPixels(himetric_.height())};
 }
 
-QByteArray PictureObject::ToData() const {
+QByteArray PictureObject::ToImageFile() const {
     QByteArray png;
-    {
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        pixels_.save(&buffer, "PNG");
-    }
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    pixels_.save(&buffer, "PNG");
+    return png;
+}
+
+QByteArray PictureObject::ToData() const {
+    const QByteArray png = ToImageFile();
     QByteArray data;
     QDataStream out(&data, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);

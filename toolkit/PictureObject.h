@@ -27,6 +27,8 @@ public:
     // bytes of a plain image file (PNG, BMP, ICO ...) written by hand into a
     // stored layout; it gives nullptr for bytes that are not a picture.
     QByteArray ToData() const;
+    // The pixels as the bytes of a PNG file (for takers of plain image files).
+    QByteArray ToImageFile() const;
     static std::shared_ptr<const PictureObject> FromData(const QByteArray& data);
 
     Type type() const { return type_; }
