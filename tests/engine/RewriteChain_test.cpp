@@ -80,3 +80,46 @@ TEST(RewriteChain, ReportsTheShuffleThenTheSynonyms) {
     RewriteChain(u"0123456789", Separator::None, false, Dict(), withoutSynonyms);
     EXPECT_EQ(withoutSynonyms.calls, (Calls{"Value 0", "Value 0", "Value 0"}));
 }
+
+TEST(RewriteChain, BadArticlesGetASoundResult) {
+    std::u16string lone = u"\xD800文\xDFFF";
+    std::u16string emoji;
+    for (int i = 0; i < 20; ++i) {
+        emoji += u"😀美丽。";
+    }
+    struct Case {
+        std::u16string text;
+        std::optional<std::u16string> result;
+    } cases[] = {
+        {u"", std::nullopt},
+        {u"\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n", u""},
+        {lone + lone + lone + lone, lone + lone + lone + lone},
+    };
+    for (const Case& c : cases) {
+        NullProgress progress;
+        EXPECT_EQ(RewriteChain(c.text, Separator::Sentence, true, Dict(), progress), c.result);
+    }
+    NullProgress progress;
+    std::optional<std::u16string> shuffled =
+        RewriteChain(emoji, Separator::Sentence, true, Dict(), progress);
+    ASSERT_TRUE(shuffled);
+    // The empty piece after the last full stop leaves "。。" only between sentences.
+    EXPECT_GE(shuffled->size(), emoji.size() - 1);
+    EXPECT_LE(shuffled->size(), emoji.size());
+    EXPECT_FALSE(shuffled->ends_with(u"。"));
+    EXPECT_EQ(shuffled->find(u"美丽"), std::u16string::npos);
+}
+
+TEST(RewriteChain, TenMegabytesOfSentences) {
+    std::u16string article;
+    while (article.size() < 5'000'000) { // UTF-16: ten megabytes
+        article += u"这是美丽的一句话😀\r\n还有一句。";
+    }
+    NullProgress progress;
+    std::optional<std::u16string> result =
+        RewriteChain(article, Separator::Sentence, true, Dict(), progress);
+    ASSERT_TRUE(result);
+    EXPECT_GE(result->size(), article.size() - 1);
+    EXPECT_LE(result->size(), article.size());
+    EXPECT_EQ(result->find(u"美丽"), std::u16string::npos);
+}
