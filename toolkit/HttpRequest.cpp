@@ -55,7 +55,12 @@ bool HttpRequest::send() {
         return false;
     QNetworkRequest request(url_);
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArray("Rewrix/1.0"));
-    reply_ = manager_->sendCustomRequest(request, method_);
+    if (method_ == "GET")
+        reply_ = manager_->get(request);
+    else if (method_ == "HEAD")
+        reply_ = manager_->head(request);
+    else
+        reply_ = manager_->sendCustomRequest(request, method_);
     connect(reply_, &QNetworkReply::metaDataChanged, this, &HttpRequest::TakeHeaders);
     connect(reply_, &QNetworkReply::readyRead, this, &HttpRequest::ReadAvailable);
     connect(reply_, &QNetworkReply::finished, this, &HttpRequest::OnReplyFinished);
