@@ -21,8 +21,8 @@ class HttpRequest : public QObject {
 public:
     static constexpr qsizetype kMaxBodyBytes = 64 * 1024;
 
-    // The request's progress, as the request object of the original platform
-    // numbers it: nothing opened, opened, headers arrived, body arriving, done.
+    // The request's progress, in the usual numbering of HTTP request objects:
+    // nothing opened, opened, headers arrived, body arriving, done.
     enum ReadyStates { Unsent = 0, Opened = 1, HeadersReceived = 2, Loading = 3, Done = 4 };
 
     explicit HttpRequest(QObject* parent = nullptr);
