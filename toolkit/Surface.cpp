@@ -18,7 +18,7 @@ Surface::Surface() : Surface(0, 0) {}
 
 Surface::Surface(int width, int height)
     : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32),
-      backColour_(TranslateColour(SystemColourRef(ColourButtonFace))) {
+      backColour_(SystemColourRef(ColourButtonFace)) {
     clear();
 }
 
@@ -40,7 +40,7 @@ void Surface::resize(int width, int height) {
 }
 
 void Surface::setBackColour(Colour colour) {
-    backColour_ = TranslateColour(colour);
+    backColour_ = colour;
 }
 
 void Surface::clear() {

@@ -61,7 +61,8 @@ public:
     // A new size starts a new picture, cleared to the background colour.
     void resize(int width, int height);
 
-    // The colour a clear paints (the control's background, button face unless set).
+    // The colour a clear paints (the control's background, button face unless set); a system
+    // colour reference resolves at each clear.
     Colour backColour() const { return backColour_; }
     void setBackColour(Colour colour);
     void clear();
