@@ -27,6 +27,13 @@
   // goes away. Text the user typed is never touched, except for line-break characters at
   // the side facing a block (they cannot be typed, they come from merged separators).
   function tidy() {
+    // Clearing everything leaves the browser's placeholder line break: that is an empty
+    // article, and it reads as one.
+    if (body.childNodes.length === 1 && body.firstChild.nodeName === 'BR' &&
+        !body.firstChild.attributes.length) {
+      body.removeChild(body.firstChild);
+      return;
+    }
     var kids = Array.prototype.slice.call(body.childNodes);
     var prev = null;
     var run = [];
@@ -165,9 +172,32 @@
     if (html) doc.execCommand('insertHTML', false, html);
   });
 
+  // Text dragged in from elsewhere follows the paste rules; moving text within the
+  // article stays the browser's own business.
+  var draggingInside = false;
+  body.addEventListener('dragstart', function () { draggingInside = true; });
+  body.addEventListener('dragend', function () { draggingInside = false; });
   body.addEventListener('drop', function (event) {
-    // Dropped content would bypass the paste rules above.
+    if (draggingInside || !event.dataTransfer) return;
     event.preventDefault();
+    var html = pastedHtml(event.dataTransfer);
+    var at = doc.caretRangeFromPoint(event.clientX, event.clientY);
+    if (!html || !at) return;
+    var selection = doc.getSelection();
+    selection.removeAllRanges();
+    selection.addRange(at);
+    doc.execCommand('insertHTML', false, html);
+  });
+
+  // What the user types straight into the body (the first line of an empty article) becomes
+  // a paragraph, like every line after it.
+  body.addEventListener('input', function () {
+    var selection = doc.getSelection();
+    var node = selection.rangeCount ? selection.anchorNode : null;
+    if (!node || node === body) return;
+    while (node.parentNode && node.parentNode !== body) node = node.parentNode;
+    if (node.parentNode !== body || isBlock(node) || isBlankText(node)) return;
+    doc.execCommand('formatBlock', false, 'p');
   });
 
   body.contentEditable = 'true';
@@ -188,8 +218,93 @@
 
   function run(command, value) {
     frame.contentWindow.focus();
-    doc.execCommand(command, false, value);
+    if (command === 'insertUnorderedList' || command === 'insertOrderedList')
+      toggleList(command === 'insertOrderedList' ? 'ol' : 'ul');
+    else
+      doc.execCommand(command, false, value);
     refreshToolbar();
+  }
+
+  // The top-level nodes that the selection touches, blank separators left out.
+  function touchedBlocks() {
+    var selection = doc.getSelection();
+    if (!selection.rangeCount) return [];
+    var range = selection.getRangeAt(0);
+    function topOf(container, offset, atEnd) {
+      var node = container;
+      if (node === body) {
+        var index = atEnd ? offset - 1 : offset;
+        node = body.childNodes[Math.min(Math.max(index, 0), body.childNodes.length - 1)];
+      }
+      while (node && node.parentNode !== body) node = node.parentNode;
+      return node || null;
+    }
+    var first = topOf(range.startContainer, range.startOffset, false);
+    var last = topOf(range.endContainer, range.endOffset, !range.collapsed);
+    var nodes = [];
+    for (var node = first; node; node = node.nextSibling) {
+      if (!isBlankText(node)) nodes.push(node);
+      if (node === last) break;
+    }
+    return nodes;
+  }
+
+  // The browser's own list commands nest lists inside paragraphs and merge paragraphs when
+  // a list is removed; an article needs each paragraph to stay a top-level block. So the
+  // touched blocks become the items of one list, or, when they already are such a list,
+  // its items become paragraphs again.
+  function toggleList(tag) {
+    var blocks = touchedBlocks();
+    if (!blocks.length) return;
+    var name = tag.toUpperCase();
+    var selection = doc.getSelection();
+    if (blocks.every(function (b) { return b.nodeName === name; })) {
+      var firstParagraph = null;
+      blocks.forEach(function (list) {
+        Array.prototype.slice.call(list.childNodes).forEach(function (item) {
+          if (item.nodeType === Node.TEXT_NODE && isBlankText(item)) return;
+          var paragraph = doc.createElement('p');
+          if (item.nodeName === 'LI') {
+            while (item.firstChild) paragraph.appendChild(item.firstChild);
+          } else {
+            paragraph.appendChild(item);
+          }
+          body.insertBefore(paragraph, list);
+          firstParagraph = firstParagraph || paragraph;
+        });
+        body.removeChild(list);
+      });
+      if (firstParagraph) {
+        var caret = doc.createRange();
+        caret.selectNodeContents(firstParagraph);
+        caret.collapse(false);
+        selection.removeAllRanges();
+        selection.addRange(caret);
+      }
+      return;
+    }
+    var html = '<' + tag + '>';
+    blocks.forEach(function (block) {
+      if (block.nodeName === 'UL' || block.nodeName === 'OL') {
+        Array.prototype.forEach.call(block.children, function (item) {
+          html += item.nodeName === 'LI' ? item.outerHTML : '<li>' + item.outerHTML + '</li>';
+        });
+      } else if (block.nodeType === Node.TEXT_NODE) {
+        html += '<li>' + escapeText(block.data) + '</li>';
+      } else if (isBlock(block)) {
+        html += '<li>' + block.innerHTML + '</li>';
+      } else if (block.nodeType === Node.ELEMENT_NODE) {
+        html += '<li>' + block.outerHTML + '</li>';
+      }
+    });
+    html += '</' + tag + '>';
+    var whole = doc.createRange();
+    whole.setStartBefore(blocks[0]);
+    whole.setEndAfter(blocks[blocks.length - 1]);
+    selection.removeAllRanges();
+    selection.addRange(whole);
+    // Through the editing command, so that undo takes the list away again.
+    doc.execCommand('insertHTML', false, html);
   }
 
   toolbar.addEventListener('mousedown', function (event) {

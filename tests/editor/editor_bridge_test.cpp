@@ -104,18 +104,97 @@ TEST_F(EditorPage, KeepsOneCrLfBetweenBlocksAfterTheUsersEdits) {
     EXPECT_EQ(bridge.GetEditorHtml(), "<p>一</p>\r\n<p>二</p>\r\n<h2>标题</h2>");
 }
 
-TEST_F(EditorPage, TypedKeysReachTheArticle) {
+TEST_F(EditorPage, TypingIntoAnEmptyArticleMakesSeparatedParagraphs) {
     pane.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
-    bridge.SetEditorHtml("<p>甲</p>");
-    inArticle("window.frames[0].focus(); body.focus(); var r = doc.createRange();"
-              "r.selectNodeContents(body.firstChild); r.collapse(false);"
-              "doc.getSelection().removeAllRanges(); doc.getSelection().addRange(r);");
-    QWidget* target = pane.focusProxy() ? pane.focusProxy() : &pane;
-    QTest::keyClick(target, Qt::Key_Return);
-    QTest::keyClicks(target, "ab");
-    ASSERT_TRUE(waitUntil([&] { return bridge.GetEditorHtml().contains("ab"); }, 5000));
-    EXPECT_EQ(bridge.GetEditorHtml(), "<p>甲</p>\r\n<p>ab</p>");
+    inArticle("window.frames[0].focus(); body.focus(); return 0;");
+    QWidget* keys = pane.focusProxy();
+    ASSERT_NE(keys, nullptr);
+    QTest::keyClicks(keys, "ab");
+    QTest::keyClick(keys, Qt::Key_Return);
+    QTest::keyClicks(keys, "cd");
+    ASSERT_TRUE(waitUntil([&] { return bridge.GetEditorHtml().contains("cd"); }, 5000));
+    EXPECT_EQ(bridge.GetEditorHtml(), "<p>ab</p>\r\n<p>cd</p>");
+}
+
+TEST_F(EditorPage, ToolbarFormatsTheSelectionAndUndoes) {
+    pane.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
+    bridge.SetEditorHtml("<p>一二三</p><p>四五</p>");
+    auto select = [&](int paragraph) {
+        inArticle(QString("window.frames[0].focus(); var r = doc.createRange();"
+                          "r.selectNodeContents(body.getElementsByTagName('*')[%1]);"
+                          "doc.getSelection().removeAllRanges(); doc.getSelection().addRange(r);"
+                          "return 0;")
+                      .arg(paragraph));
+    };
+    // A real click: the button must not take the article's selection away.
+    auto click = [&](const QString& command) {
+        const QVariantList at =
+            eval(pane, QString("(function(){ var b = document.querySelector("
+                               "'[data-command=%1]').getBoundingClientRect();"
+                               " return [b.left + b.width / 2, b.top + b.height / 2]; })()")
+                           .arg(command))
+                .toList();
+        ASSERT_EQ(at.size(), 2);
+        QTest::mouseClick(pane.focusProxy(), Qt::LeftButton, {},
+                          QPoint(at[0].toInt(), at[1].toInt()));
+    };
+    auto becomes = [&](const QString& html) {
+        return waitUntil([&] { return bridge.GetEditorHtml() == html; }, 3000);
+    };
+
+    select(0);
+    click("bold");
+    EXPECT_TRUE(becomes("<p><b>一二三</b></p>\r\n<p>四五</p>"))
+        << bridge.GetEditorHtml().toStdString();
+    click("undo");
+    EXPECT_TRUE(becomes("<p>一二三</p>\r\n<p>四五</p>")) << bridge.GetEditorHtml().toStdString();
+    click("redo");
+    EXPECT_TRUE(becomes("<p><b>一二三</b></p>\r\n<p>四五</p>"))
+        << bridge.GetEditorHtml().toStdString();
+    select(0);
+    click("removeFormat");
+    EXPECT_TRUE(becomes("<p>一二三</p>\r\n<p>四五</p>")) << bridge.GetEditorHtml().toStdString();
+
+    select(0);
+    eval(pane, "(function(){ var s = document.getElementById('block'); s.value = 'h2';"
+               " s.dispatchEvent(new Event('change')); return 0; })()");
+    EXPECT_TRUE(becomes("<h2>一二三</h2>\r\n<p>四五</p>")) << bridge.GetEditorHtml().toStdString();
+    select(1);
+    click("insertUnorderedList");
+    EXPECT_TRUE(becomes("<h2>一二三</h2>\r\n<ul><li>四五</li></ul>"))
+        << bridge.GetEditorHtml().toStdString();
+    select(0);
+    click("italic");
+    click("underline");
+    EXPECT_TRUE(becomes("<h2><i><u>一二三</u></i></h2>\r\n<ul><li>四五</li></ul>"))
+        << bridge.GetEditorHtml().toStdString();
+}
+
+// Lists stay top-level blocks of their own, and taking a list away gives back one
+// paragraph per item instead of one paragraph with line breaks.
+TEST_F(EditorPage, ListsComeAndGoAsWholeBlocks) {
+    pane.show();
+    auto toggle = [&](const char* command, int from, int to) {
+        inArticle(QString("window.frames[0].focus(); var r = doc.createRange();"
+                          "var kids = body.children; r.setStart(kids[%1].firstChild, 0);"
+                          "r.setEnd(kids[%2].lastChild, 0); doc.getSelection().removeAllRanges();"
+                          "doc.getSelection().addRange(r); return 0;")
+                      .arg(from)
+                      .arg(to));
+        eval(pane, QString("(function(){ document.querySelector('[data-command=%1]').click();"
+                           " return 0; })()")
+                       .arg(command));
+        return bridge.GetEditorHtml();
+    };
+    bridge.SetEditorHtml("<p>甲</p><p>乙</p><p>丙</p>");
+    EXPECT_EQ(toggle("insertOrderedList", 0, 1), "<ol><li>甲</li><li>乙</li></ol>\r\n<p>丙</p>");
+    EXPECT_EQ(toggle("insertOrderedList", 0, 0), "<p>甲</p>\r\n<p>乙</p>\r\n<p>丙</p>");
+    EXPECT_EQ(toggle("insertUnorderedList", 1, 2), "<p>甲</p>\r\n<ul><li>乙</li><li>丙</li></ul>");
+    EXPECT_EQ(toggle("insertOrderedList", 0, 1), "<ol><li>甲</li><li>乙</li><li>丙</li></ol>");
+    inArticle("doc.execCommand('undo'); return 0;");
+    EXPECT_EQ(bridge.GetEditorHtml(), "<p>甲</p>\r\n<ul><li>乙</li><li>丙</li></ul>");
 }
 
 TEST_F(EditorPage, ScriptsAndHandlersInTheArticleNeverRun) {
