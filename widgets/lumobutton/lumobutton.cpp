@@ -19,6 +19,7 @@ std::vector<lumobutton*>& lumobutton::Instances() {
 
 lumobutton::lumobutton(ControlSite& site) : site_(site) {
     Instances().push_back(this);
+    site_.setAcceptsFocus(true);
 }
 
 lumobutton::~lumobutton() {

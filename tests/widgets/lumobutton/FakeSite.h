@@ -4,6 +4,7 @@
 // every service it asks for is recorded, so its behaviour can be driven by
 // synthetic input.
 
+#include "toolkit/Clock.h"
 #include "toolkit/ControlSite.h"
 #include "toolkit/Region.h"
 #include "toolkit/Surface.h"
