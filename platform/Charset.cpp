@@ -1,6 +1,7 @@
 #include "platform/Charset.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <iconv.h>
@@ -54,7 +55,9 @@ std::size_t EncodeRun(IconvHandle& cd, std::u16string_view text, std::string& ou
     auto* in = const_cast<char*>(reinterpret_cast<const char*>(text.data()));
     std::size_t inLeft = text.size() * sizeof(char16_t);
     const std::size_t inTotal = inLeft;
-    std::vector<char> buffer(std::min<std::size_t>(text.size() * 4 + 16, 1 << 16));
+    // A small buffer on the stack: this runs once per unencodable character
+    // when replacing, so it must cost nothing to set up.
+    std::array<char, 4096> buffer;
     while (inLeft > 0) {
         char* outPtr = buffer.data();
         std::size_t outLeft = buffer.size();
@@ -182,6 +185,24 @@ std::string Charset::EncodeReplacing(std::u16string_view text, const Charset* fa
         pos += units;
     }
     return out;
+}
+
+std::vector<int> Charset::EncodedLengths(std::u16string_view units) const {
+    IconvHandle cd(iconvName_.c_str(), kUtf16);
+    std::vector<int> lengths(units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char16_t unit = units[i];
+        auto* in = reinterpret_cast<char*>(&unit);
+        std::size_t inLeft = sizeof unit;
+        char out[16];
+        char* outPtr = out;
+        std::size_t outLeft = sizeof out;
+        std::size_t rc = iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft);
+        lengths[i] =
+            rc == static_cast<std::size_t>(-1) ? 0 : static_cast<int>(sizeof out - outLeft);
+        cd.Reset();
+    }
+    return lengths;
 }
 
 std::u16string DescribeCharacter(char32_t character) {

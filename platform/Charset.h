@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rewrix::platform {
 
@@ -38,6 +39,10 @@ public:
     // holds it, else as `lastResort`.
     std::string EncodeReplacing(std::u16string_view text, const Charset* fallback,
                                 std::string_view lastResort) const;
+
+    // For each code unit of `units`, taken as a character on its own, the
+    // number of bytes it takes in this set, or 0 when the set cannot hold it.
+    std::vector<int> EncodedLengths(std::u16string_view units) const;
 
 private:
     explicit Charset(std::string iconvName) : iconvName_(std::move(iconvName)) {}
