@@ -59,14 +59,17 @@ QString EditorBridge::run(const QString& action, const QString& script) {
     auto fail = [&](Reason reason, const QString& why) {
         throw EditorAccessError(reason, action + QStringLiteral("：") + why);
     };
+    auto noAnswer = [&] {
+        fail(Reason::NoAnswer, QStringLiteral("编辑器页面在 %1 秒内没有响应。")
+                                   .arg(static_cast<double>(limit_.count()) / 1000.0));
+    };
     switch (answer.status) {
     case ScriptAnswer::Status::PageNotLoaded:
         fail(Reason::PageNotLoaded,
              QStringLiteral("编辑器页面没有载入（edit/index.html 缺失或尚未载入完成）。"));
         break;
     case ScriptAnswer::Status::NoAnswer:
-        fail(Reason::NoAnswer, QStringLiteral("编辑器页面在 %1 秒内没有响应。")
-                                   .arg(static_cast<double>(limit_.count()) / 1000.0));
+        noAnswer();
         break;
     case ScriptAnswer::Status::ScriptError:
         fail(Reason::ScriptError, QStringLiteral("编辑器页面出错（%1）。").arg(answer.error));
@@ -77,8 +80,7 @@ QString EditorBridge::run(const QString& action, const QString& script) {
     const QVariantList result = answer.value.toList();
     const QString code = result.value(0).toString();
     if (code == QLatin1String("late"))
-        fail(Reason::NoAnswer, QStringLiteral("编辑器页面在 %1 秒内没有响应。")
-                                   .arg(static_cast<double>(limit_.count()) / 1000.0));
+        noAnswer();
     if (code == QLatin1String("noframe"))
         fail(Reason::NoFrame, QStringLiteral("编辑器页面中没有编辑框。"));
     if (code == QLatin1String("nobody"))

@@ -3,9 +3,13 @@
 #include "toolkit/BrowserPane.h"
 #include "toolkit/ScriptBridge.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QWebEnginePage>
 #include <gtest/gtest.h>
 
 using namespace rewrix;
@@ -279,6 +283,21 @@ TEST_F(EditorPage, PastingKeepsTheArticlesStructureAndNothingElse) {
         EXPECT_FALSE(html.contains(QString::fromUtf8(gone))) << gone << "\n" << html.toStdString();
     EXPECT_TRUE(html.contains("</h2>\r\n<p>")) << html.toStdString();
     pause(300);
+    EXPECT_FALSE(articleScriptRan());
+}
+
+// Through the system clipboard and the browser's own paste action, as Ctrl+V does it.
+TEST_F(EditorPage, PastingFromTheClipboardGoesThroughTheSameRules) {
+    pane.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
+    auto* data = new QMimeData;
+    data->setHtml("<h1>题目</h1><p>一<b>二</b><img src=x onerror=\"top.ran='img'\"></p>");
+    data->setText("题目\n一二");
+    QGuiApplication::clipboard()->setMimeData(data);
+    inArticle("window.frames[0].focus(); body.focus(); return 0;");
+    pane.page()->triggerAction(QWebEnginePage::Paste);
+    ASSERT_TRUE(waitUntil([&] { return bridge.GetEditorHtml().contains("二"); }, 5000));
+    EXPECT_EQ(bridge.GetEditorHtml(), "<h1>题目</h1>\r\n<p>一<b>二</b></p>");
     EXPECT_FALSE(articleScriptRan());
 }
 
