@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include "cli/LineEndings.h"
+#include "platform/Charset.h"
+#include "platform/Cp936.h"
 
 namespace fs = std::filesystem;
 
@@ -32,15 +34,8 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     static std::string Gbk(const std::string& utf8) {
-        std::string out;
-        FILE* p = ::popen(("printf '%s' '" + utf8 + "' | iconv -f UTF-8 -t GBK").c_str(), "r");
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) {
-            out.append(buffer, n);
-        }
-        ::pclose(p);
-        return out;
+        auto text = rewrix::platform::Charset::Utf8().Decode(utf8);
+        return *rewrix::platform::EncodeCp936(text);
     }
 
     fs::path Write(const std::string& name, const std::string& bytes) {
@@ -150,7 +145,8 @@ TEST_F(RewrixCli, ShufflesThroughOneRandomSourceStartedByTheSeed) {
     }
     EXPECT_GT(seen.size(), 1u);
 
-    Outcome sentences = Run(WithDict({"--shuffle", "sentence", "--seed", "9"}), "甲乙。丙丁。戊己。庚辛。");
+    Outcome sentences =
+        Run(WithDict({"--shuffle", "sentence", "--seed", "9"}), "甲乙。丙丁。戊己。庚辛。");
     EXPECT_FALSE(sentences.out.ends_with("。"));
     EXPECT_FALSE(sentences.out.starts_with("。"));
 }
