@@ -294,7 +294,12 @@ void Surface::ensureFont() const {
 
 SizeF Surface::measureText(const QString& text) const {
     ensureFont();
-    return {metrics_->horizontalAdvance(text), metrics_->height()};
+    double height = metrics_->height();
+    // An underline may sit below the face's own cell; the text cell includes it.
+    if (font_.underline)
+        height =
+            std::max(height, metrics_->ascent() + metrics_->underlinePos() + metrics_->lineWidth());
+    return {metrics_->horizontalAdvance(text), height};
 }
 
 void Surface::drawText(int x, int y, const QString& text) {
