@@ -164,25 +164,36 @@ std::string Charset::EncodeReplacing(std::u16string_view text, const Charset* fa
     }
     std::string out;
     out.reserve(text.size() * 2);
+    // iconv pays dearly for each character it refuses in a long run, so the
+    // text goes in blocks, and only a block that holds such a character is
+    // done again character by character.
+    constexpr std::size_t kBlock = 256;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        pos += EncodeRun(cd, text.substr(pos), out);
-        if (pos >= text.size()) {
-            break;
+        std::size_t end = std::min(pos + kBlock, text.size());
+        if (end < text.size() && IsHigh(text[end - 1])) {
+            ++end; // keep a surrogate pair together
         }
-        std::size_t units = CharacterAt(text, pos).second;
-        bool written = false;
-        if (fallbackCd) {
-            std::string piece;
-            if (EncodeRun(*fallbackCd, text.substr(pos, units), piece) == units) {
-                out += piece;
-                written = true;
+        std::u16string_view block = text.substr(pos, end - pos);
+        std::size_t before = out.size();
+        if (EncodeRun(cd, block, out) == block.size()) {
+            pos = end;
+            continue;
+        }
+        out.resize(before);
+        while (pos < end) {
+            std::size_t units = CharacterAt(text, pos).second;
+            std::u16string_view one = text.substr(pos, units);
+            if (EncodeRun(cd, one, out) != units) {
+                std::string piece;
+                if (fallbackCd && EncodeRun(*fallbackCd, one, piece) == units) {
+                    out += piece;
+                } else {
+                    out += lastResort;
+                }
             }
+            pos += units;
         }
-        if (!written) {
-            out += lastResort;
-        }
-        pos += units;
     }
     return out;
 }
