@@ -15,6 +15,7 @@ TEST(ToTraditional, ConvertsPhraseByPhrase) {
         {u"贸易伙伴", u"貿易夥伴"},
         {u"中华人民共和国", u"中華人民共和國"},
         {u"頭髮發展", u"頭髮發展"}, // already Traditional
+        {u"\u523E发", u"\u523E發"}, // its Traditional form U+34E8 is not in code page 936
         {u"", u""},
     };
     for (const Case& c : cases) {
@@ -48,4 +49,22 @@ TEST(ToTraditional, KeepsEveryWidthAndConvertingTwiceEqualsOnce) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         EXPECT_EQ(rewrix::platform::Cp936Width(once[i]), rewrix::platform::Cp936Width(text[i]));
     }
+}
+
+TEST(ToTraditional, EveryDoubleByteCharacterKeepsItsWidth) {
+    std::u16string all;
+    for (char32_t c = 0x80; c < 0x10000; ++c) {
+        if (rewrix::platform::Cp936Width(c) == 2) {
+            all.push_back(static_cast<char16_t>(c));
+        }
+    }
+    ASSERT_GT(all.size(), 21000u);
+    std::u16string converted = ToTraditional(all);
+    ASSERT_EQ(converted.size(), all.size());
+    std::size_t changed = 0;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        ASSERT_EQ(rewrix::platform::Cp936Width(converted[i]), 2) << i;
+        changed += converted[i] != all[i];
+    }
+    EXPECT_GT(changed, 2000u);
 }

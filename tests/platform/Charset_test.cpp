@@ -108,3 +108,22 @@ TEST(Charset, DescribesCharactersForMessages) {
     EXPECT_EQ(DescribeCharacter(U'😀'), u"“😀” U+1F600");
     EXPECT_EQ(DescribeCharacter(0xD800), u"U+D800");
 }
+
+TEST(Cp936, Gb18030FallbackAcrossLongTexts) {
+    // A surrogate pair on the edge of the encoder's blocks, and refusals far apart.
+    for (std::size_t lead : {254u, 255u, 256u, 511u}) {
+        std::u16string text(lead, u'a');
+        std::string expected(lead, 'a');
+        text += u"😀";
+        expected += Bytes({0x94, 0x39, 0xFC, 0x36});
+        for (int i = 0; i < 300; ++i) {
+            text += u"中";
+            expected += Bytes({0xD6, 0xD0});
+        }
+        text.push_back(u'\xD800');
+        expected += "?";
+        text += u"b";
+        expected += "b";
+        EXPECT_EQ(EncodeCp936WithGb18030(text), expected) << lead;
+    }
+}
