@@ -41,8 +41,9 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
     int fd = -1;
     fs::path temp;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) +
-                         "-" + std::to_string(counter++));
+        // Cut long names so that the temporary name stays within the system's limit.
+        temp = folder / ("." + target.filename().string().substr(0, 200) + ".tmp" +
+                         std::to_string(::getpid()) + "-" + std::to_string(counter++));
         fd = ops.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             return Describe(errno);

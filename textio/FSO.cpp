@@ -19,7 +19,9 @@ std::u16string FromUtf8(const std::string& text) {
 
 // The whole file in one read of its length; false and a description on failure.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::u16string& why) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe or a device in place of the file is refused
+    // below instead of waiting for a writer forever; regular files ignore it.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         why = FromUtf8(std::strerror(errno));
         return false;
@@ -32,6 +34,11 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::u
     }
     if (S_ISDIR(info.st_mode)) {
         why = FromUtf8(std::strerror(EISDIR));
+        ::close(fd);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        why = u"不是普通文件";
         ::close(fd);
         return false;
     }

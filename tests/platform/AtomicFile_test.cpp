@@ -128,6 +128,9 @@ TEST_F(TempDir, KeepsPermissionsFollowsLinksAndRefusesFolders) {
     fs::create_directory(dir_ / "folder");
     EXPECT_EQ(WriteFileAtomically(dir_ / "folder", "x"), "Is a directory");
     EXPECT_EQ(WriteFileAtomically(dir_ / "missing" / "a.txt", "x"), "No such file or directory");
+    fs::path longName = dir_ / std::string(250, 'n');
+    EXPECT_EQ(WriteFileAtomically(longName, "a name near the limit"), "");
+    EXPECT_EQ(Read(longName), "a name near the limit");
 }
 
 TEST_F(TempDir, TextStreamWritesTheChosenCharsetOrFailsNamingTheCharacter) {

@@ -76,6 +76,9 @@ TEST_F(FsoTest, FailedReadsKeepTheTextAndTheFirstFailureStays) {
     EXPECT_EQ(fso.GetErrorInfo(), U(missing) + u"打开失败！错误信息:No such file or directory");
     EXPECT_FALSE(fso.OpenFile(dir_ / "folder"));
     EXPECT_EQ(fso.GetErrorInfo(), U(dir_ / "folder") + u"打开失败！错误信息:Is a directory");
+    ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(fso.OpenFile(dir_ / "pipe")); // refused, not waited on
+    EXPECT_EQ(fso.GetErrorInfo(), U(dir_ / "pipe") + u"打开失败！错误信息:不是普通文件");
     EXPECT_EQ(fso.GetFileText(), u"ok");
 }
 
