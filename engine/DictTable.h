@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace rewrix::engine {
+
+class WordAutomaton;
 
 // The synonym table: pairs of word and replacement in the order of the
 // dictionary file's lines, indexed from 0. Entries stay exactly as read:
@@ -28,8 +31,14 @@ public:
 
     void Add(std::u16string word, std::u16string replacement);
 
+    // The search automaton over all words, built on first use (LoadDict
+    // builds it while loading) and shared by copies of the table. Not safe to
+    // call from two threads at once on a table that has not built it yet.
+    const WordAutomaton& Automaton() const;
+
 private:
     std::vector<Entry> entries_;
+    mutable std::shared_ptr<const WordAutomaton> automaton_;
 };
 
 } // namespace rewrix::engine

@@ -29,7 +29,9 @@ DictTable LoadDict(const std::filesystem::path& path) {
         std::u16string_view rest = line.substr(bar + 1);
         entries[i].replacement = rest.substr(0, rest.find(u'|')); // further fields are ignored
     }
-    return DictTable(std::move(entries));
+    DictTable table(std::move(entries));
+    table.Automaton(); // built here, once, rather than on the first rewrite
+    return table;
 }
 
 } // namespace rewrix::engine

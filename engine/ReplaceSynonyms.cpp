@@ -1,10 +1,12 @@
 #include "engine/ReplaceSynonyms.h"
 
+#include "engine/SynonymPass.h"
+
 namespace rewrix::engine {
 
 std::u16string ReplaceSynonyms(const std::u16string& text, const DictTable& table,
                                Progress& progress, const YieldHook& yield) {
-    return ReplaceSynonymsReference(text, table, progress, yield);
+    return SynonymPass(table).Run(text, progress, yield);
 }
 
 std::u16string ReplaceAll(const std::u16string& text, std::u16string_view word,

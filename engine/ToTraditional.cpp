@@ -1,5 +1,7 @@
 #include "engine/ToTraditional.h"
 
+#include <vector>
+
 #include "platform/Cp936.h"
 #include "platform/TraditionalMap.h"
 
@@ -20,33 +22,63 @@ void AppendKeepingWidth(std::u16string& out, std::u16string_view original,
     }
 }
 
+// The run's Traditional form, character by character where the phrase-aware
+// form has another length and so cannot keep the widths in step.
+void AppendRun(std::u16string& out, std::u16string_view run, std::u16string_view mapped) {
+    if (mapped.size() == run.size()) {
+        AppendKeepingWidth(out, run, mapped);
+        return;
+    }
+    for (char16_t c : run) {
+        std::u16string one = platform::MapToTraditional(std::u16string_view(&c, 1));
+        out.push_back(one.size() == 1 && Convertible(one[0]) ? one[0] : c);
+    }
+}
+
 std::u16string OnePass(const std::u16string& text) {
-    std::u16string result;
-    result.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
+    // The runs of convertible characters go to the converter in one call,
+    // each on its own line: no phrase spans a line break, so each run is
+    // converted as if alone, without the cost of a call per run.
+    std::vector<std::u16string_view> runs;
+    std::u16string joined;
+    for (std::size_t i = 0; i < text.size();) {
         if (!Convertible(text[i])) {
-            result.push_back(text[i++]);
+            ++i;
             continue;
         }
         std::size_t end = i;
         while (end < text.size() && Convertible(text[end])) {
             ++end;
         }
-        std::u16string_view run(text.data() + i, end - i);
-        std::u16string mapped = platform::MapToTraditional(run);
-        if (mapped.size() == run.size()) {
-            AppendKeepingWidth(result, run, mapped);
-        } else {
-            // A phrase whose Traditional form has another length cannot keep
-            // the widths in step with the original: map this run by character.
-            for (char16_t c : run) {
-                std::u16string one = platform::MapToTraditional(std::u16string_view(&c, 1));
-                result.push_back(one.size() == 1 && Convertible(one[0]) ? one[0] : c);
-            }
-        }
+        runs.emplace_back(text.data() + i, end - i);
+        joined += runs.back();
+        joined.push_back(u'\n');
         i = end;
     }
+    if (runs.empty()) {
+        return text;
+    }
+    std::u16string mapped = platform::MapToTraditional(joined);
+    std::vector<std::u16string_view> pieces;
+    for (std::size_t start = 0, at; (at = mapped.find(u'\n', start)) != std::u16string::npos;
+         start = at + 1) {
+        pieces.emplace_back(mapped.data() + start, at - start);
+    }
+
+    std::u16string result;
+    result.reserve(text.size());
+    std::size_t next = 0;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        std::size_t start = static_cast<std::size_t>(runs[r].data() - text.data());
+        result.append(text, next, start - next);
+        if (pieces.size() == runs.size()) {
+            AppendRun(result, runs[r], pieces[r]);
+        } else {
+            AppendRun(result, runs[r], platform::MapToTraditional(runs[r]));
+        }
+        next = start + runs[r].size();
+    }
+    result.append(text, next);
     return result;
 }
 
