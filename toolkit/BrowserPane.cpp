@@ -2,8 +2,11 @@
 
 #include "toolkit/BrowserPanePage.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineSettings>
 
 namespace rewrix {
@@ -25,8 +28,7 @@ QUrl urlFromTarget(const QString& target) {
 BrowserPane::BrowserPane(QWidget* parent)
     : QWebEngineView(parent), page_(new BrowserPanePage(this)) {
     setPage(page_);
-    connect(page_, &QWebEnginePage::loadStarted, this, &BrowserPane::onLoadStarted);
-    connect(page_, &QWebEnginePage::loadFinished, this, &BrowserPane::onLoadFinished);
+    connect(page_, &QWebEnginePage::loadingChanged, this, &BrowserPane::onLoadingChanged);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
                 if (status != QWebEnginePage::NormalTerminationStatus)
@@ -36,10 +38,18 @@ BrowserPane::BrowserPane(QWidget* parent)
 
 void BrowserPane::Navigate(const QString& target) {
     requested_ = urlFromTarget(target);
-    showingFallback_ = false;
     loadingFallback_ = false;
-    setState(LoadState::Loading);
+    beginLoad();
     page_->load(requested_);
+}
+
+void BrowserPane::beginLoad() {
+    if (state_ != LoadState::Loading) {
+        before_ = state_;
+        fallbackBefore_ = showingFallback_;
+    }
+    showingFallback_ = false;
+    setState(LoadState::Loading);
 }
 
 void BrowserPane::setFallbackName(const QString& productName) {
@@ -71,24 +81,62 @@ QString BrowserPane::fallbackHtml(const QString& productName) {
         .arg(name);
 }
 
-void BrowserPane::onLoadStarted() {
-    if (loadingFallback_)
-        return;
-    showingFallback_ = false;
-    setState(LoadState::Loading);
-}
-
-void BrowserPane::onLoadFinished(bool ok) {
-    if (loadingFallback_) {
-        loadingFallback_ = false;
-        emit fallbackShown();
+void BrowserPane::contextMenuEvent(QContextMenuEvent* event) {
+    if (!page_->localOnly()) {
+        QWebEngineView::contextMenuEvent(event);
         return;
     }
-    setState(ok ? LoadState::Loaded : LoadState::Failed);
-    if (!ok && !fallbackName_.isEmpty()) {
-        loadingFallback_ = true;
-        showingFallback_ = true;
-        page_->setHtml(fallbackHtml(fallbackName_), QUrl(QStringLiteral("about:blank")));
+    const struct {
+        QWebEnginePage::WebAction action;
+        const char* text;
+    } items[] = {
+        {QWebEnginePage::Undo, "撤销"},         {QWebEnginePage::Redo, "重做"},
+        {QWebEnginePage::NoWebAction, nullptr}, {QWebEnginePage::Cut, "剪切"},
+        {QWebEnginePage::Copy, "复制"},         {QWebEnginePage::Paste, "粘贴"},
+        {QWebEnginePage::NoWebAction, nullptr}, {QWebEnginePage::SelectAll, "全选"},
+    };
+    QMenu menu(this);
+    for (const auto& item : items) {
+        if (!item.text) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromUtf8(item.text));
+        action->setEnabled(page_->action(item.action)->isEnabled());
+        const QWebEnginePage::WebAction web = item.action;
+        connect(action, &QAction::triggered, this, [this, web] { page_->triggerAction(web); });
+    }
+    menu.exec(event->globalPos());
+}
+
+void BrowserPane::onLoadingChanged(const QWebEngineLoadingInfo& info) {
+    if (loadingFallback_) {
+        if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
+            loadingFallback_ = false;
+            emit fallbackShown();
+        }
+        return;
+    }
+    switch (info.status()) {
+    case QWebEngineLoadingInfo::LoadStartedStatus:
+        beginLoad();
+        break;
+    case QWebEngineLoadingInfo::LoadStoppedStatus:
+        // Stopped or refused before anything new was shown: the previous page is still there.
+        showingFallback_ = fallbackBefore_;
+        setState(before_);
+        break;
+    case QWebEngineLoadingInfo::LoadSucceededStatus:
+        setState(LoadState::Loaded);
+        break;
+    case QWebEngineLoadingInfo::LoadFailedStatus:
+        setState(LoadState::Failed);
+        if (!fallbackName_.isEmpty()) {
+            loadingFallback_ = true;
+            showingFallback_ = true;
+            page_->setHtml(fallbackHtml(fallbackName_), QUrl(QStringLiteral("about:blank")));
+        }
+        break;
     }
 }
 

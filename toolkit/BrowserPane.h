@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <QWebEngineView>
 
+class QWebEngineLoadingInfo;
+
 namespace rewrix {
 
 class BrowserPanePage;
@@ -39,15 +41,22 @@ signals:
     void loadStateChanged(rewrix::BrowserPane::LoadState state);
     void fallbackShown();
 
+protected:
+    // A local-only pane holds an article being edited: its menu offers editing only, in
+    // the user's language, and nothing that would leave or reload the page.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
-    void onLoadStarted();
-    void onLoadFinished(bool ok);
+    void beginLoad();
+    void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void setState(LoadState state);
 
     BrowserPanePage* page_;
     QUrl requested_;
     QString fallbackName_;
     LoadState state_ = LoadState::Empty;
+    LoadState before_ = LoadState::Empty;
+    bool fallbackBefore_ = false;
     bool showingFallback_ = false;
     bool loadingFallback_ = false;
 };

@@ -20,7 +20,8 @@ bool BrowserPanePage::acceptNavigationRequest(const QUrl& url, NavigationType ty
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
     if (!isMainFrame || !LocalOnlyInterceptor::isLocalScheme(url.scheme()))
         return false;
-    return type == NavigationTypeTyped || type == NavigationTypeReload;
+    // Not even a reload: it would throw away what the user is editing.
+    return type == NavigationTypeTyped;
 }
 
 } // namespace rewrix

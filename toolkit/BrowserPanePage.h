@@ -5,7 +5,7 @@
 namespace rewrix {
 
 // The page inside a BrowserPane. In local-only mode it keeps the document it was sent to:
-// only navigations the program starts itself (Navigate, reload) are followed, and no frame
+// only navigations the program starts itself (Navigate) are followed, and no frame
 // inside the page may navigate, so a refresh or link inside an edited article can neither
 // reach the network nor replace the article.
 class BrowserPanePage : public QWebEnginePage {

@@ -88,6 +88,9 @@ TEST_F(EditorPage, KeepsOneCrLfBetweenTopLevelBlocksAfterEveryWrite) {
         bridge.SetEditorHtml(QString::fromUtf8(c.written));
         EXPECT_EQ(bridge.GetEditorHtml(), QString::fromUtf8(c.read)) << c.written;
     }
+    // A write whose answer nobody waits for is tidied before the next script runs.
+    pane.page()->runJavaScript("window.frames[0].document.body.innerHTML = '<p>x</p><p>y</p>';");
+    EXPECT_EQ(bridge.GetEditorHtml(), "<p>x</p>\r\n<p>y</p>");
 }
 
 TEST_F(EditorPage, KeepsOneCrLfBetweenBlocksAfterTheUsersEdits) {
@@ -250,6 +253,15 @@ int connectionsFromArticle(BrowserPane& pane, EditorBridge& bridge) {
 
 TEST_F(EditorPage, TheArticleLoadsNothingFromTheNetwork) {
     EXPECT_EQ(connectionsFromArticle(pane, bridge), 0);
+}
+
+TEST_F(EditorPage, AReloadDoesNotThrowTheArticleAway) {
+    bridge.SetEditorHtml("<p>留下</p>");
+    pane.reload();
+    pane.page()->triggerAction(QWebEnginePage::Back);
+    pause(500);
+    EXPECT_EQ(pane.loadState(), BrowserPane::LoadState::Loaded);
+    EXPECT_EQ(bridge.GetEditorHtml(), "<p>留下</p>");
 }
 
 // The page's own policy holds even in a pane that does not keep itself off the network.
