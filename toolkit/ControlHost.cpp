@@ -232,6 +232,10 @@ void ControlHost::setWindowRegion(const Region& region) {
 }
 
 void ControlHost::propertyChanged(const QString& name) {
+    // The log is for observers that look at recent notices; a bar stepped in a long loop must
+    // not make it grow without end.
+    if (changed_.size() >= 4096)
+        changed_.erase(changed_.begin(), changed_.begin() + 2048);
     changed_.append(name);
     emit propertyChangedNotice(name);
 }

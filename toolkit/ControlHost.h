@@ -52,7 +52,7 @@ public:
     // Must be set before the control creates its timers.
     void setClock(Clock& clock) { clock_ = &clock; }
 
-    // What tests observe.
+    // What tests observe. The notice log keeps the latest few thousand notices.
     const QStringList& changedProperties() const { return changed_; }
     void clearChangedProperties() { changed_.clear(); }
     const Region& windowRegion() const { return region_; }

@@ -10,9 +10,22 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cwchar>
 #include <vector>
 
 namespace rewrix {
+namespace {
+
+// Rows of one colour are the bulk of every picture; the C library's wide fill writes them in
+// vector stores where a plain loop does not.
+static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+void FillRow(std::uint32_t* row, int from, int to, std::uint32_t argb) {
+    if (to > from)
+        std::wmemset(reinterpret_cast<wchar_t*>(row + from), static_cast<wchar_t>(argb),
+                     static_cast<size_t>(to - from));
+}
+
+} // namespace
 
 Surface::Surface() : Surface(0, 0) {}
 
@@ -57,39 +70,43 @@ Colour Surface::pixel(int x, int y) const {
                static_cast<int>(p & 0xFF));
 }
 
-void Surface::blend(int x, int y, Colour argb) {
-    if (x < 0 || y < 0 || x >= width() || y >= height())
-        return;
-    reinterpret_cast<std::uint32_t*>(image_.scanLine(y))[x] = argb;
+Surface::Pixels Surface::pixels() {
+    if (image_.isNull())
+        return {nullptr, 0, 0, 0};
+    return {reinterpret_cast<std::uint32_t*>(image_.bits()), image_.bytesPerLine() / 4,
+            image_.width(), image_.height()};
 }
 
 void Surface::setPixel(int x, int y, Colour colour) {
-    blend(x, y, ToArgb(colour));
+    const Pixels px = pixels();
+    px.put(x, y, ToArgb(colour));
     touch();
 }
 
 void Surface::fillRect(const Rect& r, Colour colour) {
+    const Pixels px = pixels();
     const Rect c = r.intersected(rect());
     if (c.isEmpty())
         return;
     const std::uint32_t argb = ToArgb(colour);
     for (int y = c.top; y < c.bottom; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
-        std::fill(row + c.left, row + c.right, argb);
+        auto* row = px.row(y);
+        FillRow(row, c.left, c.right, argb);
     }
     touch();
 }
 
 void Surface::fillRegion(const Region& region, Colour colour) {
+    const Pixels px = pixels();
     const std::uint32_t argb = ToArgb(colour);
     int y = region.top();
     for (const Region::Span& s : region.spans()) {
         if (y >= 0 && y < height()) {
             const int l = std::max(s.left, 0);
             const int r = std::min(s.right, width());
-            auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+            auto* row = px.row(y);
             if (l < r)
-                std::fill(row + l, row + r, argb);
+                FillRow(row, l, r, argb);
         }
         ++y;
     }
@@ -97,6 +114,7 @@ void Surface::fillRegion(const Region& region, Colour colour) {
 }
 
 void Surface::drawLine(int x1, int y1, int x2, int y2, Colour colour) {
+    const Pixels px = pixels();
     const std::uint32_t argb = ToArgb(colour);
     const int dx = std::abs(x2 - x1);
     const int dy = -std::abs(y2 - y1);
@@ -106,7 +124,7 @@ void Surface::drawLine(int x1, int y1, int x2, int y2, Colour colour) {
     int x = x1;
     int y = y1;
     while (x != x2 || y != y2) {
-        blend(x, y, argb);
+        px.put(x, y, argb);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -130,6 +148,7 @@ void Surface::frameRect(const Rect& r, Colour colour) {
 }
 
 void Surface::roundRect(const Rect& r, int ellipseWidth, int ellipseHeight, Colour colour) {
+    const Pixels px = pixels();
     const Region shape = Region::FromRoundRect(r, ellipseWidth, ellipseHeight);
     if (shape.isEmpty())
         return;
@@ -141,7 +160,7 @@ void Surface::roundRect(const Rect& r, int ellipseWidth, int ellipseHeight, Colo
         const Region::Span s = spans[static_cast<size_t>(i)];
         if (i == 0 || i == rows - 1) {
             for (int x = s.left; x < s.right; ++x)
-                blend(x, y, argb);
+                px.put(x, y, argb);
             continue;
         }
         const Region::Span up = spans[static_cast<size_t>(i - 1)];
@@ -150,14 +169,26 @@ void Surface::roundRect(const Rect& r, int ellipseWidth, int ellipseHeight, Colo
         // or below does not reach it.
         const int innerLeft = std::max({s.left + 1, up.left, down.left});
         const int innerRight = std::min({s.right - 1, up.right, down.right});
-        for (int x = s.left; x < s.right; ++x)
-            if (x < innerLeft || x >= innerRight)
-                blend(x, y, argb);
+        if (innerLeft >= innerRight) {
+            for (int x = s.left; x < s.right; ++x)
+                px.put(x, y, argb);
+            continue;
+        }
+        for (int x = s.left; x < innerLeft; ++x)
+            px.put(x, y, argb);
+        for (int x = innerRight; x < s.right; ++x)
+            px.put(x, y, argb);
     }
     touch();
 }
 
 void Surface::gradientFill(const Rect& r, Colour start, Colour end, GradientDirection direction) {
+    gradientFill(r, start, end, direction, rect());
+}
+
+void Surface::gradientFill(const Rect& r, Colour start, Colour end, GradientDirection direction,
+                           const Rect& clip) {
+    const Pixels px = pixels();
     if (r.isEmpty())
         return;
     start = TranslateColour(start);
@@ -175,7 +206,7 @@ void Surface::gradientFill(const Rect& r, Colour start, Colour end, GradientDire
         }
         return argb;
     };
-    const Rect c = r.intersected(rect());
+    const Rect c = r.intersected(rect()).intersected(clip);
     if (c.isEmpty())
         return;
     if (horizontal) {
@@ -183,21 +214,21 @@ void Surface::gradientFill(const Rect& r, Colour start, Colour end, GradientDire
         for (int x = c.left; x < c.right; ++x)
             line[static_cast<size_t>(x - c.left)] = colourAt(x - r.left);
         for (int y = c.top; y < c.bottom; ++y)
-            std::copy(line.begin(), line.end(),
-                      reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + c.left);
+            std::copy(line.begin(), line.end(), px.row(y) + c.left);
     } else {
         for (int y = c.top; y < c.bottom; ++y) {
-            auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
-            std::fill(row + c.left, row + c.right, colourAt(y - r.top));
+            auto* row = px.row(y);
+            FillRow(row, c.left, c.right, colourAt(y - r.top));
         }
     }
     touch();
 }
 
 void Surface::setImageRow24(int x, int y, int count, const std::uint8_t* bgr) {
+    const Pixels px = pixels();
     if (y < 0 || y >= height() || count <= 0 || !bgr)
         return;
-    auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+    auto* row = px.row(y);
     for (int i = 0; i < count; ++i) {
         const int px = x + i;
         if (px < 0 || px >= width())
@@ -208,19 +239,20 @@ void Surface::setImageRow24(int x, int y, int count, const std::uint8_t* bgr) {
     touch();
 }
 
-void Surface::drawPixels(int x, int y, int w, int h, const Colour* pixels) {
-    if (w <= 0 || h <= 0 || !pixels)
+void Surface::drawPixels(int x, int y, int w, int h, const Colour* source) {
+    const Pixels px = pixels();
+    if (w <= 0 || h <= 0 || !source)
         return;
     for (int j = 0; j < h; ++j) {
         const int py = y + j;
         if (py < 0 || py >= height())
             continue;
-        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(py));
+        auto* row = px.row(py);
         for (int i = 0; i < w; ++i) {
             const int px = x + i;
             if (px < 0 || px >= width())
                 continue;
-            const Colour c = pixels[static_cast<size_t>(j) * static_cast<size_t>(w) + i];
+            const Colour c = source[static_cast<size_t>(j) * static_cast<size_t>(w) + i];
             row[px] = 0xFF000000u | (static_cast<std::uint32_t>(RedOf(c)) << 16) |
                       (static_cast<std::uint32_t>(GreenOf(c)) << 8) |
                       static_cast<std::uint32_t>(BlueOf(c));
@@ -255,13 +287,14 @@ void Surface::drawEdge(const Rect& r, int flags) {
 }
 
 void Surface::drawFocusRect(const Rect& r) {
+    const Pixels px = pixels();
     const Rect c = r;
     if (c.isEmpty())
         return;
-    auto invert = [this](int x, int y) {
+    auto invert = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= width() || y >= height() || ((x + y) & 1) != 0)
             return;
-        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+        auto* row = px.row(y);
         row[x] ^= 0x00FFFFFFu;
     };
     for (int x = c.left; x < c.right; ++x) {
@@ -283,6 +316,8 @@ void Surface::setFont(const FontDesc& font) {
     font_ = font;
     qfont_.reset();
     metrics_.reset();
+    shapedRuns_.clear();
+    shapedText_.clear();
 }
 
 void Surface::ensureFont() const {
@@ -306,10 +341,19 @@ void Surface::drawText(int x, int y, const QString& text) {
     if (text.isEmpty() || image_.isNull())
         return;
     ensureFont();
+    if (shapedRuns_.isEmpty() || shapedText_ != text) {
+        QTextLayout layout(text, *qfont_);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        shapedRuns_ = line.isValid() ? layout.glyphRuns() : QList<QGlyphRun>();
+        shapedText_ = text;
+    }
     QPainter p(&image_);
-    p.setFont(*qfont_);
     p.setPen(QColor::fromRgb(ToArgb(textColour_)));
-    p.drawText(QPointF(x, y + metrics_->ascent()), text);
+    // The runs are placed on a line whose top is at 0, so the cell's corner is the origin.
+    for (const QGlyphRun& run : shapedRuns_)
+        p.drawGlyphRun(QPointF(x, y), run);
     touch();
 }
 

@@ -7,7 +7,9 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -87,10 +89,13 @@ public:
     // of which the high byte is drawn: the start colour on the first column or row, approaching
     // the end colour towards the last. An empty rectangle paints nothing.
     void gradientFill(const Rect& r, Colour start, Colour end, GradientDirection direction);
+    // The same gradient, painted only where it meets `clip`; the colours still come from r.
+    void gradientFill(const Rect& r, Colour start, Colour end, GradientDirection direction,
+                      const Rect& clip);
     // One row of a 24-bit image (bytes blue, green, red per pixel) to (x, y), `count` pixels.
     void setImageRow24(int x, int y, int count, const std::uint8_t* bgr);
     // A w × h image of 0x00BBGGRR pixels, row by row, copied unscaled to (x, y).
-    void drawPixels(int x, int y, int w, int h, const Colour* pixels);
+    void drawPixels(int x, int y, int w, int h, const Colour* source);
     // The 3-D edge rings of `flags` (EdgeFlags) on all four sides of r, outer ring first. The
     // top and left sides of a ring run from the top-left corner to one pixel short of the
     // opposite corners; the bottom and right sides take the top-right and bottom-left corners.
@@ -123,8 +128,21 @@ public:
     void touch() { ++generation_; }
 
 private:
+    // Direct access to the image's pixels for one operation (one detach check, not one a pixel).
+    struct Pixels {
+        std::uint32_t* base;
+        qsizetype stride;
+        int w;
+        int h;
+        std::uint32_t* row(int y) const { return base + stride * y; }
+        void put(int x, int y, std::uint32_t argb) const {
+            if (static_cast<unsigned>(x) < static_cast<unsigned>(w) &&
+                static_cast<unsigned>(y) < static_cast<unsigned>(h))
+                base[stride * y + x] = argb;
+        }
+    };
+    Pixels pixels();
     static std::uint32_t ToArgb(Colour c);
-    void blend(int x, int y, Colour c);
     void ensureFont() const;
 
     QImage image_;
@@ -133,6 +151,10 @@ private:
     FontDesc font_;
     mutable std::unique_ptr<QFont> qfont_;
     mutable std::unique_ptr<QFontMetricsF> metrics_;
+    // The last line drawn, shaped once: a caption is drawn several times per picture (its
+    // effect copies) and again on every redraw.
+    QString shapedText_;
+    QList<QGlyphRun> shapedRuns_;
     std::uint64_t generation_ = 0;
 };
 

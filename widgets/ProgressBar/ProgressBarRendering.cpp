@@ -7,6 +7,7 @@
 #include "toolkit/Surface.h"
 #include "toolkit/SystemColours.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -82,28 +83,39 @@ void ProgressBar::drawPicture() {
     if (!enabled_)
         GreyPalette(palette_);
 
-    s.clear();
-
     const int W = SW;
     const int H = SH;
     const int H2 = RoundHalfEven(SH / 2.0);
     const int W2 = RoundHalfEven(SW / 2.0);
     const int zero = 0;
     const BarPalette& c = palette_;
+    // The track covers the whole surface and the fill covers the track where it is painted, so
+    // neither the clear nor the track beneath the fill is painted only to be overwritten. Each
+    // gradient's colours depend only on the rows (horizontal bar) or columns (vertical bar) of
+    // its own rectangle, so the parts that are painted come out exactly as under the overdraw.
+    const bool filled = value_ >= 1;
+    const int fillEnd = filled ? std::clamp(fillLength, 0, orientations_ == Vertical ? H : W) : 0;
     if (orientations_ == Horizontal) {
-        GradientTwoColour(s, 1, c.Track1From, c.Track1To, zero, zero, W, H2);
-        GradientTwoColour(s, 1, c.Track2From, c.Track2To, zero, H2, W, H);
-        if (value_ >= 1) {
+        s.gradientFill({0, 0, W, H2}, c.Track1From, c.Track1To, GradientDirection::Vertical,
+                       Rect{fillEnd, 0, W, H2});
+        s.gradientFill({0, H2, W, H}, c.Track2From, c.Track2To, GradientDirection::Vertical,
+                       Rect{fillEnd, H2, W, H});
+        if (filled) {
             GradientTwoColour(s, 1, c.Fill1From, c.Fill1To, zero, zero, fillLength, H2);
             GradientTwoColour(s, 1, c.Fill2From, c.Fill2To, zero, H2, fillLength, H);
         }
     } else if (orientations_ == Vertical) {
-        GradientTwoColour(s, 0, c.Track1From, c.Track1To, zero, zero, W2, H);
-        GradientTwoColour(s, 0, c.Track2From, c.Track2To, W2, zero, W, H);
-        if (value_ >= 1) {
+        s.gradientFill({0, 0, W2, H}, c.Track1From, c.Track1To, GradientDirection::Horizontal,
+                       Rect{0, fillEnd, W2, H});
+        s.gradientFill({W2, 0, W, H}, c.Track2From, c.Track2To, GradientDirection::Horizontal,
+                       Rect{W2, fillEnd, W, H});
+        if (filled) {
             GradientTwoColour(s, 0, c.Fill1From, c.Fill1To, zero, zero, W2, fillLength);
             GradientTwoColour(s, 0, c.Fill2From, c.Fill2To, W2, zero, W, fillLength);
         }
+    } else {
+        // Any other orientation paints no gradient: the cleared background stays.
+        s.clear();
     }
 
     s.setTextColour(c.Border);
