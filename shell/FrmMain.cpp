@@ -288,6 +288,8 @@ QWidget* FrmMain::controlWindow(const QString& name) const {
 }
 
 engine::YieldHook FrmMain::YieldToWindow() const {
+    if (settings_.yield)
+        return settings_.yield;
     return [] { ProcessPendingEvents(); };
 }
 

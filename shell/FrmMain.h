@@ -41,6 +41,9 @@ struct FrmMainSettings {
     QUrl productPage = ProductPageAddress();
     QUrl announcement = AnnouncementAddress();
     std::chrono::milliseconds announcementGiveUp = kFetchInfoGiveUp;
+    // What the commands call at the engine's yield points; empty means the
+    // window handles its pending events once. Tests put their own here.
+    engine::YieldHook yield;
 };
 
 // The program's only window: two pages in the same place, of which one is
