@@ -86,7 +86,7 @@
   // Pasted HTML is rebuilt from the elements an article needs; everything else (scripts,
   // styles, handlers, images, frames, forms) is left behind, its text kept.
   var KEEP = {
-    P: 'p', DIV: 'p', H1: 'h1', H2: 'h2', H3: 'h3', H4: 'h4', H5: 'h5', H6: 'h6',
+    P: 'p', H1: 'h1', H2: 'h2', H3: 'h3', H4: 'h4', H5: 'h5', H6: 'h6',
     UL: 'ul', OL: 'ol', LI: 'li', BLOCKQUOTE: 'blockquote', BR: 'br',
     B: 'b', STRONG: 'b', I: 'i', EM: 'i', U: 'u', INS: 'u', A: 'a'
   };
@@ -95,6 +95,15 @@
     IFRAME: 1, FRAME: 1, OBJECT: 1, EMBED: 1, NOSCRIPT: 1, SVG: 1, MATH: 1, CANVAS: 1,
     AUDIO: 1, VIDEO: 1, IMG: 1, INPUT: 1, SELECT: 1, TEXTAREA: 1, BUTTON: 1
   };
+
+  // Containers of a page's layout: one that holds blocks only passes them on, one that
+  // holds text is a paragraph of its own.
+  var CONTAINER = {
+    DIV: 1, SECTION: 1, ARTICLE: 1, HEADER: 1, FOOTER: 1, MAIN: 1, ASIDE: 1, NAV: 1,
+    FIGURE: 1, FIGCAPTION: 1, ADDRESS: 1, CENTER: 1, PRE: 1, TD: 1, TH: 1, DD: 1, DT: 1
+  };
+  var BLOCK_INSIDE = 'p,div,h1,h2,h3,h4,h5,h6,ul,ol,li,blockquote,table,section,article,' +
+    'header,footer,main,aside,nav,figure,address,center,pre,dl,hr';
 
   function safeHref(href) {
     var value = (href || '').trim();
@@ -128,6 +137,7 @@
       var name = node.nodeName.toUpperCase();
       if (DROP[name]) return;
       var tag = KEEP[name];
+      if (CONTAINER[name] && !node.querySelector(BLOCK_INSIDE)) tag = 'p';
       var into = target;
       if (tag) {
         var el = doc.createElement(tag);

@@ -280,7 +280,8 @@ TEST_F(EditorPage, PastingKeepsTheArticlesStructureAndNothingElse) {
         "<h2 style=\"color:red\">标题</h2><p>第一<b>粗</b><i>斜</i><u>线</u>"
         "<span style=\"font-weight:700\">重</span><a href=\"http://example.invalid/x\" "
         "onclick=\"top.ran='click'\">链接</a><a href=\"javascript:top.ran='href'\">坏</a></p>"
-        "<div>第二<br>换行</div><ul><li>一项</li><li>二项</li></ul><ol><li>甲</li></ol>"
+        "<div>第二<br>换行</div><div class=page><div>第三</div><section><div>第四</div></section>"
+        "</div><ul><li>一项</li><li>二项</li></ul><ol><li>甲</li></ol>"
         "<img src=x onerror=\"top.ran='img'\"><script>top.ran='body'</script></body></html>";
     inArticle(QString("body.focus(); var dt = new DataTransfer(); dt.setData('text/html', %1);"
                       "body.dispatchEvent(new ClipboardEvent('paste', {clipboardData: dt,"
@@ -288,7 +289,8 @@ TEST_F(EditorPage, PastingKeepsTheArticlesStructureAndNothingElse) {
                   .arg("'" + QString::fromUtf8(pasted).replace("'", "\\'") + "'"));
     const QString html = bridge.GetEditorHtml();
     for (const char* kept : {"<h2", "标题</h2>", "<b>粗</b>", "<i>斜</i>", "<u>线</u>", "<b>重</b>",
-                             "<a href=\"http://example.invalid/x\">链接</a>", "第二<br>换行",
+                             "<a href=\"http://example.invalid/x\">链接</a>",
+                             "<p>第二<br>换行</p>\r\n<p>第三</p>\r\n<p>第四</p>\r\n<ul>",
                              "<li>一项</li><li>二项</li>", "<ol><li>甲</li></ol>"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(kept))) << kept << "\n" << html.toStdString();
     for (const char* gone : {"<script", "<img", "onclick", "javascript:", "<style"})
