@@ -2,9 +2,7 @@
 // Run: QT_QPA_PLATFORM=offscreen build/bench/widgets/bench_widgets
 #include "toolkit/Clock.h"
 #include "toolkit/ControlHost.h"
-#include "toolkit/ControlSite.h"
-#include "toolkit/Region.h"
-#include "toolkit/Surface.h"
+#include "toolkit/OffscreenSite.h"
 #include "widgets/ProgressBar/ProgressBar.h"
 
 #include <QApplication>
@@ -13,41 +11,6 @@
 using namespace rewrix;
 
 namespace {
-
-// A site without a window, so that the figure is the drawing alone.
-class BareSite : public ControlSite {
-public:
-    BareSite() : surface_(705, 25) {}
-    Surface& surface() override { return surface_; }
-    void present() override {}
-    void setWindowRegion(const Region& region) override { region_ = region; }
-    FontDesc ambientFont() const override { return {}; }
-    QString displayName() const override { return QStringLiteral("ProgressBar1"); }
-    bool userMode() const override { return true; }
-    bool displayAsDefault() const override { return false; }
-    bool isCancel() const override { return false; }
-    Colour ambientBackColour() const override { return SystemColourRef(15); }
-    void propertyChanged(const QString&) override {}
-    Clock& clock() override { return clock_; }
-    void setMouseCapture(bool) override {}
-    bool hasMouseCapture() const override { return false; }
-    void setMousePointer(MousePointer) override {}
-    bool setMouseIcon(const Picture&) override { return false; }
-    void setAccessKeys(const QString&) override {}
-    bool enabled() const override { return true; }
-    void setEnabled(bool) override {}
-    bool hasFocus() const override { return false; }
-    bool parentActive() const override { return true; }
-    std::uintptr_t windowHandle() const override { return 1; }
-    std::uintptr_t parentWindowHandle() const override { return 0; }
-    Point mapToScreen(Point p) const override { return p; }
-    bool cursorInside() const override { return false; }
-
-private:
-    Surface surface_;
-    Region region_;
-    ManualClock clock_;
-};
 
 void Configure(ProgressBar& bar, int textStyle) {
     bar.InitialiseNew();
@@ -58,7 +21,7 @@ void Configure(ProgressBar& bar, int textStyle) {
 
 // Every iteration a new value, so every DrawBar paints the whole picture.
 void BM_DrawBar(benchmark::State& state) {
-    BareSite site;
+    OffscreenSite site(QStringLiteral("ProgressBar1"), 705, 25);
     ProgressBar bar(site);
     Configure(bar, static_cast<int>(state.range(0)));
     int v = 0;
@@ -74,7 +37,7 @@ BENCHMARK(BM_DrawBar)
 
 // The same value again: the picture would not change, so its pixels are not painted again.
 void BM_DrawBarUnchanged(benchmark::State& state) {
-    BareSite site;
+    OffscreenSite site(QStringLiteral("ProgressBar1"), 705, 25);
     ProgressBar bar(site);
     Configure(bar, ProgressBar::ShowText);
     for (auto _ : state)
