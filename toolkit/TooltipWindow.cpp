@@ -31,6 +31,10 @@ constexpr int kStemInset = 16; // from the balloon's side to the pointer's tip
 constexpr int kTitleGap = 4;   // between the title line and the text
 constexpr int kIconGap = 5;    // between the icon and the title
 constexpr int kFallAsleepMs = 10000;
+// A tip never lies under the cursor's hot spot, or the window system would
+// take the cursor from the tool and the tip would close at once.
+constexpr int kBelowCursor = 16;     // to the balloon's pointer
+constexpr int kRectBelowCursor = 20; // to the top of a rectangular tip
 
 QColor QColorOf(Colour c) {
     const Colour e = TranslateColour(c);
@@ -65,7 +69,8 @@ int IconSize(int icon) {
 class TooltipTip : public QWidget {
 public:
     TooltipTip(QWidget* tool, const TooltipOptions& o)
-        : QWidget(tool, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+        : QWidget(tool, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                            Qt::WindowTransparentForInput),
           o_(o) {
         setAttribute(Qt::WA_ShowWithoutActivating);
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -77,8 +82,9 @@ public:
     // hangs from, relative to the window.
     QPoint hotSpot() const {
         if (!o_.balloon)
-            return {0, -20};
-        return {o_.rightToLeft ? body_.right() + 1 - kStemInset : body_.left() + kStemInset, 0};
+            return {0, -kRectBelowCursor};
+        return {o_.rightToLeft ? body_.right() + 1 - kStemInset : body_.left() + kStemInset,
+                -kBelowCursor};
     }
 
 protected:
