@@ -122,6 +122,12 @@ TEST_F(EditorPage, TypingIntoAnEmptyArticleMakesSeparatedParagraphs) {
     QTest::keyClicks(keys, "cd");
     ASSERT_TRUE(waitUntil([&] { return bridge.GetEditorHtml().contains("cd"); }, 5000));
     EXPECT_EQ(bridge.GetEditorHtml(), "<p>ab</p>\r\n<p>cd</p>");
+
+    QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(waitUntil([&] { return !bridge.GetEditorHtml().contains("cd"); }, 5000));
+    QTest::keyClick(keys, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(waitUntil([&] { return bridge.GetEditorHtml() == "<p>ab</p>\r\n<p>cd</p>"; }, 5000))
+        << bridge.GetEditorHtml().toStdString();
 }
 
 TEST_F(EditorPage, ToolbarFormatsTheSelectionAndUndoes) {
