@@ -10,7 +10,7 @@ packages=(
   libqt6webenginewidgets6 libqt6webenginecore6-bin libqt6opengl6-dev
   libgl-dev libxkbcommon-dev
   libopencc-dev opencc
-  fonts-arphic-uming fonts-wqy-microhei fontconfig
+  fonts-arphic-uming fonts-wqy-microhei fonts-dejavu-core fontconfig
   xvfb xauth x11-utils
   python3
 )

@@ -114,13 +114,16 @@ private:
     void changed(const char* name);
     void drawPicture();
     void DrawCaption(const QString& caption, int alignment);
+    int fillLength() const;
 
-    // Everything a picture depends on, to recognise a redraw that would change no pixel.
+    // Everything a picture depends on, to recognise a redraw that would change no pixel. The
+    // range enters only through what it draws: the fill's length and the caption.
     struct DrawnState {
-        int width, height;
-        std::int32_t value, max, rounded, theme, textStyle, orientations, alignment, effect;
-        bool enabled;
-        QString text;
+        int width, height, fillLength;
+        bool filled;
+        std::int32_t rounded, theme, orientations, alignment, effect;
+        bool enabled, hasCaption;
+        QString caption;
         Colour fore, effectColour, custom1, custom2, back;
         std::optional<FontDesc> font;
         BarPalette palette;

@@ -42,13 +42,20 @@ QString ProgressBar::captionText() const {
     }
 }
 
+int ProgressBar::fillLength() const {
+    const Surface& s = site_.surface();
+    const double percent = PercentOf(value_, max_).value_or(0.0);
+    return RoundHalfEven((orientations_ == Vertical ? s.height() : s.width()) * percent / 100.0);
+}
+
 ProgressBar::DrawnState ProgressBar::currentState() const {
     const Surface& s = site_.surface();
-    return {s.width(),      s.height(),       value_,     max_,
-            roundedValue_,  theme_,           textStyle_, orientations_,
-            textAlignment_, textEffect_,      enabled_,   text_,
-            textForeColor_, textEffectColor_, custom1_,   custom2_,
-            s.backColour(), textFont_,        palette_,   s.generation()};
+    const bool hasCaption = textStyle_ >= ShowValue && textStyle_ <= ShowText;
+    return {s.width(),      s.height(),       fillLength(),  value_ >= 1,
+            roundedValue_,  theme_,           orientations_, textAlignment_,
+            textEffect_,    enabled_,         hasCaption,    hasCaption ? captionText() : QString(),
+            textForeColor_, textEffectColor_, custom1_,      custom2_,
+            s.backColour(), textFont_,        palette_,      s.generation()};
 }
 
 void ProgressBar::DrawBar() {
@@ -75,9 +82,7 @@ void ProgressBar::drawPicture() {
 
     site_.setWindowRegion(Region::FromRoundRect({0, 0, SW, SH}, roundedValue_, roundedValue_));
 
-    const std::optional<double> percent = PercentOf(value_, max_);
-    const double p = percent.value_or(0.0);
-    const int fillLength = RoundHalfEven((orientations_ == Vertical ? SH : SW) * p / 100.0);
+    const int fillLength = this->fillLength();
 
     LoadThemeColours(palette_, theme_, Explicit(custom1_), Explicit(custom2_));
     if (!enabled_)

@@ -278,6 +278,17 @@ TEST_F(BarPixels, ARedrawOfAnUnchangedBarKeepsItsPicture) {
     bar.setValue(50);
     EXPECT_EQ(bar.drawBarCalls(), draws + 1);
     EXPECT_EQ(host.surface().image(), first);
+    // A value that moves the fill by less than a pixel leaves the picture as it is; one that
+    // reaches the next pixel paints it.
+    bar.setMax(100000);
+    const QImage atZero = host.surface().image().copy();
+    bar.setValue(70); // 0.49 pixels
+    EXPECT_EQ(host.surface().image(), atZero);
+    bar.setValue(71); // 0.50055 pixels: one column filled
+    EXPECT_NE(host.surface().image(), atZero);
+    EXPECT_EQ(at(0, 5), bar.palette().Border);
+    bar.setValue(50000);
+    bar.setMax(100);
     // Someone drawing over the surface makes the next redraw paint again.
     host.surface().fillRect({0, 0, 705, 25}, Rgb(1, 1, 1));
     bar.setValue(50);
