@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -304,6 +305,31 @@ TEST_F(FreshWindow, TextBoxKeepsLineBreaksAsCrLf) {
     box.undo();
     EXPECT_EQ(box.Text(), "one");
     box.SetText(saved);
+}
+
+TEST_F(FreshWindow, TheEngineReportsOnTheBarOfItsPageAndYieldsToTheWindow) {
+    FrmMain& w = window();
+    const PageState before = StateOf(w);
+    w.PlainPageProgress().Max(40);
+    w.PlainPageProgress().Value(10);
+    w.PlainPageProgress().Text(u"伪原创处理中....");
+    EXPECT_EQ(w.ProgressBar1->Max(), 40);
+    EXPECT_EQ(w.ProgressBar1->Value(), 10);
+    EXPECT_EQ(w.ProgressBar1->Text(), "伪原创处理中....");
+    EXPECT_EQ(w.ProgressBar2->Text(), before.barText2);
+    w.RichPageProgress().Text(u"转换成繁体成功！");
+    EXPECT_EQ(w.ProgressBar2->Text(), "转换成繁体成功！");
+    EXPECT_EQ(w.ProgressBar1->Text(), "伪原创处理中....");
+
+    bool delivered = false;
+    QTimer::singleShot(0, &w, [&] { delivered = true; });
+    w.YieldToWindow()();
+    EXPECT_TRUE(delivered);
+
+    w.ProgressBar1->setMax(before.max1);
+    w.ProgressBar1->setValue(before.value1);
+    w.ProgressBar1->setText(before.barText1);
+    w.ProgressBar2->setText(before.barText2);
 }
 
 TEST(PageSwitching, SwitchingAndBackKeepsBothPagesAndMovesThePageShown) {

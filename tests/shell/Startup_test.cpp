@@ -163,3 +163,14 @@ TEST(Startup, AnUnreachableProductPageShowsOurOwnPage) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_TRUE(window.WebBrowser1->showingFallback());
 }
+
+TEST(Startup, ClosingTheWindowEndsTheProgram) {
+    shelltest::ProgramDir dir;
+    bool shown = false;
+    const int status = RunRewrix(dir.Settings(), [&](FrmMain& window) {
+        shown = window.isVisible();
+        QTimer::singleShot(0, &window, [&window] { window.close(); });
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(status, 0);
+}
