@@ -290,3 +290,18 @@ TEST(lumobuttonInput, PressedButtonMakesNoTooltipUntilHotAgain) {
     b.moveTo(13, 10, true);
     EXPECT_EQ(b.button.TooltipsMade(), 2);
 }
+
+TEST(lumobuttonInput, StylePaletteAndDefaultChangesRedraw) {
+    struct Case {
+        const char* ambient;
+        int redraws;
+    };
+    const Case cases[] = {
+        {"Palette", 1}, {"Style", 1}, {"DisplayAsDefault", 1}, {"BackColor", 1}, {"Font", 0}};
+    for (const auto& c : cases) {
+        Button b;
+        const int before = b.button.RedrawCount();
+        b.button.AmbientChanged(c.ambient);
+        EXPECT_EQ(b.button.RedrawCount() - before, c.redraws) << c.ambient;
+    }
+}
