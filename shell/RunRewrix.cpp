@@ -1,6 +1,7 @@
 #include "shell/RunRewrix.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace rewrix {
 
@@ -8,6 +9,9 @@ int RunRewrix(const FrmMainSettings& settings, const std::function<void(FrmMain&
     FrmMain window(settings);
     if (!window.Form_Load())
         return 1;
+    // First placed in the middle of the screen; the window manager may move it.
+    if (const QScreen* screen = window.screen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
     if (shown)
         shown(window);

@@ -75,16 +75,30 @@ TEST(Startup, WithoutTheDictionaryTellsTheUserOnceAndEndsWithoutShowingTheWindow
     }
 }
 
-TEST(Startup, AnEmptyDictionaryStartsNormally) {
-    shelltest::ProgramDir dir(shelltest::ProgramDir::Empty);
-    ScopedMessageBoxRecorder boxes;
-    FrmMain window(dir.Settings());
-    EXPECT_TRUE(window.Form_Load());
-    EXPECT_TRUE(boxes.Calls().isEmpty());
-    EXPECT_EQ(window.DictTable().Count(), 0);
-    EXPECT_TRUE(window.Frame2->isVisibleTo(&window));
-    EXPECT_FALSE(window.Frame1->isVisibleTo(&window));
-    EXPECT_EQ(window.ProgressBar1->Text(), "等待中...");
+TEST(Startup, StartsNormallyWithAnEmptyDictionaryOrWithoutTheEditorPage) {
+    const struct {
+        const char* name;
+        shelltest::ProgramDir::Dictionary dictionary;
+        bool editorPage;
+        int entries;
+    } cases[] = {
+        {"an empty dictionary", shelltest::ProgramDir::Empty, true, 0},
+        {"no editor page", shelltest::ProgramDir::Small, false, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        shelltest::ProgramDir dir(c.dictionary);
+        if (!c.editorPage)
+            QDir(dir.path() + "/edit").removeRecursively();
+        ScopedMessageBoxRecorder boxes;
+        FrmMain window(dir.Settings());
+        EXPECT_TRUE(window.Form_Load());
+        EXPECT_TRUE(boxes.Calls().isEmpty());
+        EXPECT_EQ(window.DictTable().Count(), c.entries);
+        EXPECT_TRUE(window.Frame2->isVisibleTo(&window));
+        EXPECT_FALSE(window.Frame1->isVisibleTo(&window));
+        EXPECT_EQ(window.ProgressBar1->Text(), "等待中...");
+    }
 }
 
 TEST(Startup, TheShippedDictionaryIsLoaded) {
