@@ -238,16 +238,27 @@ TEST_F(Commands, ACommandClickedAtAYieldPointRunsInsideTheInterruptedOne) {
     const QString first = QStringLiteral("第一篇美丽的文章，够长了");
     const QString second = QStringLiteral("第二篇美丽的文章，也够长");
     const QString firstDone = QStringLiteral("第一篇漂亮的文章，够长了");
-    const QString secondDone = QStringLiteral("第二篇漂亮的文章，也够长");
+    const QByteArray secondDone = QStringLiteral("第二篇漂亮的文章，也够长").toUtf8();
+    const QString plainDone = QStringLiteral("伪原创处理完成！");
+    const QString richDone = QStringLiteral("伪原创处理完成完成！");
+    const QString waiting = QStringLiteral("等待中...");
     enum Page { Plain, Rich };
+    enum Command { Do, Wyc, Ft, Save };
     const struct {
         const char* name;
-        Page outer, inner;
+        Page outer;
+        Command inner;
+        QByteArray innerResult;
+        int yields;
+        QString bar1, bar2;
     } cases[] = {
-        {"plain in plain", Plain, Plain},
-        {"rich in rich", Rich, Rich},
-        {"rich in plain", Plain, Rich},
-        {"plain in rich", Rich, Plain},
+        {"plain in plain", Plain, Do, secondDone, 4, plainDone, waiting},
+        {"rich in rich", Rich, Wyc, secondDone, 4, waiting, richDone},
+        {"rich in plain", Plain, Wyc, secondDone, 4, plainDone, richDone},
+        {"plain in rich", Rich, Do, secondDone, 4, plainDone, richDone},
+        {"convert in rich", Rich, Ft, QStringLiteral("第二篇美麗的文章，也夠長").toUtf8(), 2,
+         waiting, richDone},
+        {"save in rich", Rich, Save, ResultFileBytes(second).c_str(), 2, waiting, richDone},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -260,33 +271,40 @@ TEST_F(Commands, ACommandClickedAtAYieldPointRunsInsideTheInterruptedOne) {
             else
                 Editor().SetEditorHtml(t);
         };
-        auto button = [&](Page page) { return page == Plain ? w().CmdDo : w().CmdWyc; };
+        QPushButton* outer = nullptr;
+        QPushButton* inner = nullptr;
+        const Page innerPage = c.inner == Do ? Plain : Rich;
         int yields = 0;
-        QString innerResult;
+        QByteArray innerResult;
+        ScopedMessageBoxRecorder boxes;
         Start([&] {
             if (++yields == 1) {
-                // The user edits the other article and clicks at the first yield point.
-                if (c.inner == Plain)
+                // The user goes to the other article, edits it and clicks at the first
+                // yield point.
+                if (innerPage == Plain)
                     w().lumobutton2_Click();
                 else
                     w().lumobutton1_Click();
-                setText(c.inner, second);
-                QTest::mouseClick(button(c.inner), Qt::LeftButton);
-                innerResult = text(c.inner);
+                setText(innerPage, second);
+                QTest::mouseClick(inner, Qt::LeftButton);
+                innerResult = c.inner == Save ? ResultBytes() : text(innerPage).toUtf8();
             }
             ProcessPendingEvents();
         });
+        outer = c.outer == Plain ? w().CmdDo : w().CmdWyc;
+        inner = QList<QPushButton*>{w().CmdDo, w().CmdWyc, w().CmdFt, w().CmdSave}[c.inner];
+        if (c.outer == Plain)
+            w().lumobutton2_Click();
         setText(c.outer, first);
 
-        button(c.outer)->click();
+        outer->click();
 
-        EXPECT_EQ(innerResult, secondDone);
+        EXPECT_EQ(innerResult, c.innerResult);
         EXPECT_EQ(text(c.outer), firstDone);
-        EXPECT_EQ(yields, 4);
-        EXPECT_EQ(w().ProgressBar1->Text(),
-                  c.outer == Plain || c.inner == Plain ? "伪原创处理完成！" : "等待中...");
-        EXPECT_EQ(w().ProgressBar2->Text(),
-                  c.outer == Rich || c.inner == Rich ? "伪原创处理完成完成！" : "等待中...");
+        EXPECT_EQ(yields, c.yields);
+        EXPECT_EQ(w().ProgressBar1->Text(), c.bar1);
+        EXPECT_EQ(w().ProgressBar2->Text(), c.bar2);
+        EXPECT_EQ(boxes.Calls().size(), c.inner == Save ? 1 : 0);
     }
 }
 
