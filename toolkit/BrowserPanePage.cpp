@@ -2,12 +2,20 @@
 
 #include "toolkit/LocalOnlyInterceptor.h"
 
+#include <QWebEngineSettings>
+
 namespace rewrix {
 
 BrowserPanePage::BrowserPanePage(QObject* parent) : QWebEnginePage(parent) {}
 
 void BrowserPanePage::setLocalOnly(bool on) {
     localOnly_ = on;
+    // A local page made of several files (page, script, style sheet) needs to read its
+    // neighbours; it never needs anything remote.
+    if (on) {
+        settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+        settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    }
     if (on)
         setUrlRequestInterceptor(new LocalOnlyInterceptor(this));
     else
