@@ -52,6 +52,7 @@ void UserControl1::setCaption(const QString& New_Caption) {
     if (auto link = items.linkOf(0))
         label3_ = *link;
     label2_ = New_Caption;
+    items_ = items;
     site_.propertyChanged(QStringLiteral("Caption"));
     draw();
 }
@@ -66,7 +67,7 @@ void UserControl1::timer1Tick() {
 }
 
 void UserControl1::timer2Tick() {
-    const CaptionItems items(label2_);
+    const CaptionItems& items = items_;
     if (labelTop_ < kLeaveTop) {
         // The index is a 16-bit number; a list longer than it can count starts over instead of
         // overflowing.

@@ -4,6 +4,7 @@
 #include "toolkit/FontDesc.h"
 #include "toolkit/Geometry.h"
 #include "toolkit/OwnerDrawnControl.h"
+#include "widgets/UserControl1/CaptionItems.h"
 
 #include <QString>
 
@@ -66,6 +67,8 @@ private:
     QString label1_ = QStringLiteral("Label1");
     QString label2_ = QStringLiteral("Label2");
     QString label3_ = QStringLiteral("Label3");
+    // The caption store taken apart once per caption rather than on every scroll tick.
+    CaptionItems items_{label2_};
     int labelTop_ = 0;
     std::int16_t nums_ = 0;
     Timer timer1_;

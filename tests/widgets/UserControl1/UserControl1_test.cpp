@@ -1,5 +1,6 @@
 #include "toolkit/Clock.h"
 #include "toolkit/ControlHost.h"
+#include "toolkit/OffscreenSite.h"
 #include "toolkit/PropertyBag.h"
 #include "toolkit/Surface.h"
 #include "toolkit/SystemColours.h"
@@ -236,4 +237,22 @@ TEST_F(Ticker, TheLabelIsUnderlinedSongTwelvePixelsAndHiddenOutsideItsRest) {
     EXPECT_EQ(blackPixels(), 0);
     clock.advance(10); // top 400: below it
     EXPECT_EQ(blackPixels(), 0);
+}
+
+TEST(TickerIndex, ACaptionWithMoreItemsThanTheIndexCountsStartsOverInsteadOfOverflowing) {
+    // A window of no size draws nothing, so the 2.4 million ticks below stay quick.
+    OffscreenSite site("UserControl11", 0, 0);
+    UserControl1 ticker(site);
+    QStringList items;
+    for (int i = 0; i < 32770; ++i)
+        items << QStringLiteral("item%1,L%1").arg(i);
+    ticker.setCaption(items.join(';'));
+    for (int cycle = 0; cycle < 32767; ++cycle)
+        site.manualClock().advance(3720);
+    ASSERT_EQ(ticker.Nums(), 32767);
+    EXPECT_EQ(ticker.labelText(), "item32767");
+    site.manualClock().advance(3720);
+    EXPECT_EQ(ticker.Nums(), 0);
+    EXPECT_EQ(ticker.labelText(), "item0");
+    EXPECT_EQ(ticker.href(), "L0");
 }
