@@ -69,9 +69,12 @@ void lumobutton::MouseMove(int button, int shift, int x, int y) {
     (void)shift;
     ShowHandIfAsked();
     const Surface& surface = site_.surface();
-    // Moves also arrive from outside while the mouse is captured.
+    // Moves also arrive from outside while the mouse is held or captured;
+    // then the position alone says where the cursor is, as the window system
+    // stops telling a held window that the cursor came back.
+    const bool inRect = x >= 0 && y >= 0 && x < surface.width() && y < surface.height();
     const bool over =
-        x >= 0 && y >= 0 && x < surface.width() && y < surface.height() && site_.cursorInside();
+        inRect && (state_.MouseHeld || site_.hasMouseCapture() || site_.cursorInside());
     if (over) {
         state_.CursorInside = true;
         RaiseEvent(lumobuttonEvents::MouseEnter_);

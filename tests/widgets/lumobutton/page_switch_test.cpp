@@ -64,6 +64,14 @@ TEST(lumobuttonPageSwitch, TwoButtonsSwitchThePagesWithTheMouse) {
     QTest::mouseMove(&w.toRichHost, QPoint(200, 100));
     QTest::mouseRelease(&w.toRichHost, Qt::LeftButton, {}, QPoint(200, 100));
     EXPECT_EQ(w.pages->currentIndex(), 0);
+    // Dragged off and back before the release, it clicks.
+    QTest::mousePress(&w.toRichHost, Qt::LeftButton, {}, QPoint(60, 16));
+    QTest::mouseMove(&w.toRichHost, QPoint(200, 100));
+    EXPECT_EQ(w.toRich.State().DrawState, Normal);
+    QTest::mouseMove(&w.toRichHost, QPoint(61, 16));
+    EXPECT_EQ(w.toRich.State().DrawState, Down);
+    QTest::mouseRelease(&w.toRichHost, Qt::LeftButton, {}, QPoint(61, 16));
+    EXPECT_EQ(w.pages->currentIndex(), 1);
 }
 
 TEST(lumobuttonPageSwitch, TwoButtonsSwitchThePagesWithTheKeyboard) {
