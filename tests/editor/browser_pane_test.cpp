@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <gtest/gtest.h>
 
@@ -150,4 +151,16 @@ TEST(ScriptBridge, GivesUpOnABusyPageAndIgnoresItsLateAnswer) {
     const ScriptAnswer next = ScriptBridge::Run(pane, "return 'next';", 5s);
     ASSERT_EQ(next.status, Status::Ok);
     EXPECT_EQ(next.value.toString(), "next");
+}
+
+TEST(ScriptBridge, APaneDestroyedWhileWaitingEndsTheWait) {
+    auto* pane = new BrowserPane;
+    ASSERT_TRUE(loadAndWait(*pane, "data:text/html,<p>x</p>"));
+    QTimer::singleShot(200, [pane] { delete pane; });
+    QElapsedTimer clock;
+    clock.start();
+    const ScriptAnswer answer = ScriptBridge::Run(
+        *pane, "var t = Date.now(); while (Date.now() - t < 1000) {} return 1;", 10s);
+    EXPECT_EQ(answer.status, Status::NoAnswer);
+    EXPECT_LT(clock.elapsed(), 5000); // it did not sit out the whole time limit
 }
