@@ -58,8 +58,6 @@ void PrintTo(const Bar& bar, std::ostream* os) {
     *os << bar.value << '/' << bar.max << " \"" << bar.text.toStdString() << '"';
 }
 
-enum class Shuffle { None, Paragraphs, Sentences };
-
 // A started window on a program directory of the test's own, on its rich page
 // with the editor page loaded.
 class Commands : public testing::Test {
@@ -80,13 +78,6 @@ protected:
 
     FrmMain& w() { return *window; }
     EditorBridge Editor() { return EditorBridge(*w().WebBrowser2); }
-
-    void Options(QRadioButton* paragraph, QRadioButton* sentence, Shuffle shuffle) {
-        if (shuffle == Shuffle::Paragraphs)
-            paragraph->setChecked(true);
-        if (shuffle == Shuffle::Sentences)
-            sentence->setChecked(true);
-    }
 
     QByteArray ResultBytes() {
         QFile file(ResultFilePath(dir.path()));
@@ -113,24 +104,21 @@ TEST_F(Commands, PlainPageRewritesItsTextAndLeavesTheRichPagesBarAlone) {
     const struct {
         const char* name;
         QString text;
-        Shuffle shuffle;
+        bool paragraphs;
         bool synonyms;
-        QString expected; // empty with `changed` false: nothing happens
+        QString expected; // unused where `changed` is false: nothing happens
         bool changed;
     } cases[] = {
-        {"nine characters", "一二三四五美丽八九", Shuffle::None, true, "", false},
-        {"ten characters", "一二三四五美丽八九十", Shuffle::None, true, "一二三四五漂亮八九十",
-         true},
-        {"five line breaks", kCrLf.repeated(5), Shuffle::Paragraphs, true, "", true},
-        {"only line breaks cleaned", "\r\n\r\n第一段美丽\r\n\r\n\r\n第二段。\r\n", Shuffle::None,
-         false, "第一段美丽\r\n第二段。", true},
-        {"a single sentence", "美丽的一句话，没有句号", Shuffle::Sentences, true,
-         "漂亮的一句话，没有句号", true},
+        {"nine characters", "一二三四五美丽八九", false, true, "", false},
+        {"ten characters", "一二三四五美丽八九十", false, true, "一二三四五漂亮八九十", true},
+        {"five line breaks", kCrLf.repeated(5), true, true, "", true},
+        {"only line breaks cleaned", "\r\n\r\n第一段美丽\r\n\r\n\r\n第二段。\r\n", false, false,
+         "第一段美丽\r\n第二段。", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Start();
-        Options(w().Option1, w().Option2, c.shuffle);
+        w().Option1->setChecked(c.paragraphs);
         w().Check1->setChecked(c.synonyms);
         w().TxtContent->SetText(c.text);
         const Bar before = StateOf(*w().ProgressBar1);
@@ -147,23 +135,36 @@ TEST_F(Commands, PlainPageRewritesItsTextAndLeavesTheRichPagesBarAlone) {
     }
 }
 
-TEST_F(Commands, ParagraphShuffleReordersParagraphsAndDropsBlankLines) {
-    QStringList paragraphs;
-    for (int i = 1; i <= 8; ++i)
-        paragraphs << QStringLiteral("第%1段文字。").arg(i);
-    w().Option1->setChecked(true);
-    w().Check1->setChecked(false);
-    w().TxtContent->SetText(paragraphs.join("\r\n\r\n"));
+TEST_F(Commands, PlainPageShufflesParagraphsOrSentencesAsItsOptionSays) {
+    const struct {
+        const char* name;
+        QRadioButton* FrmMain::*option;
+        QString joined, separator;
+    } cases[] = {
+        // Blank lines between the paragraphs disappear.
+        {"paragraphs", &FrmMain::Option1, "\r\n\r\n", kCrLf},
+        {"sentences", &FrmMain::Option2, "。", "。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start();
+        QStringList pieces;
+        for (int i = 1; i <= 8; ++i)
+            pieces << QStringLiteral("第%1段，文字").arg(i);
+        (w().*c.option)->setChecked(true);
+        w().Check1->setChecked(false);
+        w().TxtContent->SetText(pieces.join(c.joined));
 
-    w().CmdDo->click();
+        w().CmdDo->click();
 
-    const QStringList out = w().TxtContent->Text().split(kCrLf);
-    EXPECT_NE(out, paragraphs);
-    QStringList sorted = out;
-    sorted.sort();
-    EXPECT_EQ(sorted, paragraphs);
-    EXPECT_EQ(w().ProgressBar1->Max(), 7);
-    EXPECT_EQ(w().ProgressBar1->Value(), 7);
+        const QStringList out = w().TxtContent->Text().split(c.separator);
+        EXPECT_NE(out, pieces);
+        QStringList sorted = out;
+        sorted.sort();
+        EXPECT_EQ(sorted, pieces);
+        EXPECT_EQ(w().ProgressBar1->Max(), 7);
+        EXPECT_EQ(w().ProgressBar1->Value(), 7);
+    }
 }
 
 TEST_F(Commands, UndoBringsThePlainArticleBack) {
