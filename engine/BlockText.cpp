@@ -109,18 +109,41 @@ void BlockText::Copy(std::size_t begin, std::size_t end, std::u16string& out,
     }
 }
 
-std::vector<int32_t> BlockText::Split(int32_t id, std::size_t blockSize) {
+std::vector<std::pair<int32_t, std::vector<int32_t>>>
+BlockText::Split(const std::vector<int32_t>& ids, std::size_t splitSize, std::size_t blockSize) {
     blockSize = std::max<std::size_t>(blockSize, 1);
-    std::vector<int32_t> added;
-    std::u16string whole = std::move(blocks_[id]);
-    blocks_[id] = whole.substr(0, blockSize);
-    for (std::size_t at = blockSize; at < whole.size(); at += blockSize) {
-        added.push_back(static_cast<int32_t>(blocks_.size()));
-        blocks_.push_back(whole.substr(at, blockSize));
+    std::vector<std::pair<int32_t, std::vector<int32_t>>> cut;
+    for (int32_t id : ids) {
+        if (blocks_[id].size() <= std::max(splitSize, blockSize)) {
+            continue;
+        }
+        std::vector<int32_t> added;
+        std::u16string whole = std::move(blocks_[id]);
+        blocks_[id] = whole.substr(0, blockSize);
+        for (std::size_t at = blockSize; at < whole.size(); at += blockSize) {
+            added.push_back(static_cast<int32_t>(blocks_.size()));
+            blocks_.push_back(whole.substr(at, blockSize));
+        }
+        cut.emplace_back(id, std::move(added));
     }
-    order_.insert(order_.begin() + rank_[id] + 1, added.begin(), added.end());
+    if (cut.empty()) {
+        return cut;
+    }
+    std::vector<const std::vector<int32_t>*> after(rank_.size(), nullptr);
+    for (const auto& [id, added] : cut) {
+        after[id] = &added;
+    }
+    std::vector<int32_t> order;
+    order.reserve(blocks_.size());
+    for (int32_t id : order_) {
+        order.push_back(id);
+        if (after[id]) {
+            order.insert(order.end(), after[id]->begin(), after[id]->end());
+        }
+    }
+    order_ = std::move(order);
     Rebuild();
-    return added;
+    return cut;
 }
 
 std::u16string BlockText::Join() const {

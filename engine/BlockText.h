@@ -44,9 +44,12 @@ public:
     void Copy(std::size_t begin, std::size_t end, std::u16string& out,
               std::vector<Piece>& pieces) const;
 
-    // Cuts block `id` into pieces of `blockSize`; the first keeps the id, the
-    // others get new ids, which are returned.
-    std::vector<int32_t> Split(int32_t id, std::size_t blockSize);
+    // Cuts each of the blocks `ids` that is longer than `splitSize` into
+    // pieces of `blockSize`; the first piece keeps the id, the others get new
+    // ids. Returns, for each block cut, its id and the new ids. All blocks are
+    // cut in one go, so that the cost of renumbering the ranks is paid once.
+    std::vector<std::pair<int32_t, std::vector<int32_t>>>
+    Split(const std::vector<int32_t>& ids, std::size_t splitSize, std::size_t blockSize);
 
     std::u16string Join() const;
 

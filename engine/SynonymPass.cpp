@@ -115,8 +115,8 @@ void SynonymPass::Apply(int32_t entry) {
         text_.CopyAfter(block, length - 1, scratch);
         std::u16string rebuilt;
         std::size_t done = 0;
-        for (std::size_t at; (at = scratch.find(find, done)) != std::u16string::npos &&
-                             at < old.size();) {
+        for (std::size_t at;
+             (at = scratch.find(find, done)) != std::u16string::npos && at < old.size();) {
             rebuilt.append(scratch, done, at - done);
             stretches.emplace_back(block, rebuilt.size());
             rebuilt += replacement;
@@ -141,15 +141,13 @@ void SynonymPass::Apply(int32_t entry) {
     }
     Rescan(entry, stretches, replacement.size());
 
-    for (int32_t block : grown) {
-        if (text_.Block(block).size() <= layout_.splitSize) {
-            continue;
-        }
+    // The words noted in a block that is cut may start in any of its pieces.
+    const auto cut = text_.Split(grown, layout_.splitSize, layout_.blockSize);
+    blockWords_.resize(text_.BlockCount());
+    for (const auto& [block, added] : cut) {
         std::vector<int32_t> words = blockWords_[block];
         std::sort(words.begin(), words.end());
         words.erase(std::unique(words.begin(), words.end()), words.end());
-        const std::vector<int32_t> added = text_.Split(block, layout_.blockSize);
-        blockWords_.resize(text_.BlockCount());
         for (int32_t w : words) {
             for (int32_t id : added) {
                 AddCandidate(w, id);

@@ -28,7 +28,7 @@ class WordAutomaton;
 class SynonymPass {
 public:
     struct Layout {
-        std::size_t blockSize = 256; // the article is cut into blocks this long
+        std::size_t blockSize = 256;  // the article is cut into blocks this long
         std::size_t splitSize = 1024; // a block grown past this is cut again
     };
 
@@ -55,11 +55,11 @@ private:
         int32_t block;
         int32_t next;
     };
-    std::vector<Candidate> candidates_; // linked lists of blocks per word
-    std::vector<int32_t> candidateHead_; // by word, -1 for none
-    std::vector<char> queued_;           // by word
+    std::vector<Candidate> candidates_;            // linked lists of blocks per word
+    std::vector<int32_t> candidateHead_;           // by word, -1 for none
+    std::vector<char> queued_;                     // by word
     std::vector<std::vector<int32_t>> blockWords_; // words noted in a block, for splitting it
-    std::vector<int32_t> queue_;                    // a min-heap of entry numbers
+    std::vector<int32_t> queue_;                   // a min-heap of entry numbers
 };
 
 } // namespace rewrix::engine

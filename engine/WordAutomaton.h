@@ -38,8 +38,7 @@ public:
 
     // Calls found(word, end) for every occurrence in `text`, where `end` is the
     // index just after its last code unit; occurrences come in order of `end`.
-    template <typename Found>
-    void Scan(std::u16string_view text, Found&& found) const {
+    template <typename Found> void Scan(std::u16string_view text, Found&& found) const {
         int32_t state = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char16_t c = text[i];
