@@ -51,6 +51,13 @@ struct lumobuttonState {
     bool TipRightToLeft = false;
     bool ThemeChecked = false;
     bool ThemeActive = false;
+    // The layout of the last redraw.
+    Rect CaptionRect;
+    Rect PictureRect;
+    Rect SymbolRect;
+    PictureRef CurrentPicture;
+    int PicWidth = 0;
+    int PicHeight = 0;
 };
 
 // The owner-drawn image button: a push, check or option button with a
@@ -58,6 +65,9 @@ struct lumobuttonState {
 // drop-down menu and a tooltip of its own. It draws on the surface of the host
 // it is given and gets its input from that host.
 class lumobutton : public OwnerDrawnControl {
+    // The drawing pipeline reads and settles the fields of the button.
+    friend class lumobuttonPainter;
+
 public:
     explicit lumobutton(ControlSite& site);
     ~lumobutton() override;
@@ -200,7 +210,7 @@ public:
 private:
     // Report a property change to the host.
     void Changed(const char* name);
-    // The drawing proper; the next stage of the button replaces the plain face.
+    // The face of the current style, caption, picture and symbol included.
     void PaintFace();
     void RefreshPaintSize();
     // Sets DrawState and redraws, unless it is already that state.

@@ -1,13 +1,13 @@
-// The redraw entry point: the state every redraw settles first, the fallback
-// of the themed style, and the face itself.
+// The redraw entry point: the state every redraw settles first, then the face of the style.
 
 #include "widgets/lumobutton/lumobutton.h"
 
 #include "toolkit/ControlSite.h"
 #include "toolkit/Surface.h"
 #include "toolkit/VisualStyle.h"
-#include "widgets/lumobutton/ButtonColors.h"
-#include "widgets/lumobutton/StyleColors.h"
+#include "widgets/lumobutton/lumobuttonPainter.h"
+
+#include <exception>
 
 namespace rewrix {
 
@@ -29,43 +29,16 @@ void lumobutton::Redraw() {
     // except in the two styles that draw their checked look themselves.
     if (Mode_ != 0 && ButtonStyle_ != 0 && ButtonStyle_ != 6 && Value_)
         state_.DrawState = Down;
-    if (ButtonStyle_ == 13 && !ThemeActive()) {
-        // Without visual styles the themed button becomes the rounded one
-        // for good, and is saved so.
-        ButtonStyle_ = 2;
-        ColorScheme_ = 0;
-        ApplyStyleColors();
-    }
-    if (ButtonStyle_ >= 0 && ButtonStyle_ <= 13)
-        PaintFace();
+    PaintFace();
     site_.present();
 }
 
 void lumobutton::PaintFace() {
-    Surface& surface = site_.surface();
-    const Rect& button = state_.ButtonRect;
-    Colour face = TranslateColor(BackColor_);
-    if (state_.DrawState == Down)
-        face = ShiftColor(face, -0.1f);
-    else if (state_.DrawState == Hot)
-        face = ShiftColor(face, 0.05f);
-    surface.fillRect(button, face);
-    surface.frameRect(button, TranslateColor(SystemColourRef(16)));
-
-    int flags = TextCentre | TextWordBreak;
-    if (RightToLeft_)
-        flags |= TextRightToLeft;
-    const Rect box{0, 0, std::max(0, state_.PaintWidth - 8), state_.PaintHeight};
-    const Rect measured = surface.drawTextBox(box, Caption_, flags | TextMeasureOnly);
-    const int dx = (state_.PaintWidth - measured.width()) / 2;
-    const int dy = (state_.PaintHeight - measured.height()) / 2;
-    const Colour text = !Enabled_                 ? TranslateColor(SystemColourRef(17))
-                        : state_.DrawState == Hot ? TranslateColor(ForeColorHover_)
-                                                  : TranslateColor(ForeColor_);
-    const Colour previous = surface.textColour();
-    surface.setTextColour(text);
-    surface.drawTextBox(measured.translated(dx, dy), Caption_, flags);
-    surface.setTextColour(previous);
+    // A failing redraw ends there; what was painted stays.
+    try {
+        lumobuttonPainter(*this).PaintStyle();
+    } catch (const std::exception&) {
+    }
 }
 
 } // namespace rewrix

@@ -1,0 +1,313 @@
+// Pictures drawn pixel by pixel: opacity, the transparent colour, the hot and pressed effects,
+// grey and solid silhouettes, the alpha channel of 32-bit bitmaps, and the shadow.
+
+#include "widgets/lumobutton/lumobuttonPainter.h"
+
+#include "toolkit/Rounding.h"
+#include "toolkit/Surface.h"
+#include "widgets/lumobutton/ButtonColors.h"
+#include "widgets/lumobutton/lumobutton.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <vector>
+
+namespace rewrix {
+
+namespace {
+
+std::array<std::uint8_t, 256> MakeTable(int numerator) {
+    std::array<std::uint8_t, 256> table{};
+    for (int i = 0; i < 256; ++i)
+        table[static_cast<size_t>(i)] =
+            static_cast<std::uint8_t>(std::min(255, i * numerator / 255));
+    return table;
+}
+
+// A w × h area as 24-bit rows, each padded to a multiple of four bytes.
+struct Buffer24 {
+    int w = 0;
+    int h = 0;
+    int stride = 0;
+    std::vector<std::uint8_t> bytes;
+    Buffer24(int width, int height)
+        : w(width), h(height), stride((width * 3 + 3) & ~3),
+          bytes(static_cast<size_t>(stride) * static_cast<size_t>(height)) {}
+    std::uint8_t* at(int x, int y) {
+        return bytes.data() + static_cast<size_t>(y) * static_cast<size_t>(stride) +
+               3 * static_cast<size_t>(x);
+    }
+};
+
+// The effect of the state on the picture's colours: 1 lighter, 2 darker.
+int EffectFor(int state, int onOver, int onDown) {
+    return state == Hot ? onOver : state == Down ? onDown : 0;
+}
+
+// Pixels of the surface outside the image read as black and are not written back.
+void ReadSurface24(const Surface& surface, int x, int y, Buffer24& d) {
+    const QImage& image = surface.image();
+    for (int j = 0; j < d.h; ++j) {
+        const int sy = y + j;
+        if (sy < 0 || sy >= image.height())
+            continue;
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(sy));
+        for (int i = 0; i < d.w; ++i) {
+            const int sx = x + i;
+            if (sx < 0 || sx >= image.width())
+                continue;
+            std::uint8_t* p = d.at(i, j);
+            p[0] = static_cast<std::uint8_t>(qBlue(row[sx]));
+            p[1] = static_cast<std::uint8_t>(qGreen(row[sx]));
+            p[2] = static_cast<std::uint8_t>(qRed(row[sx]));
+        }
+    }
+}
+
+void WriteSurface24(Surface& surface, int x, int y, Buffer24& d) {
+    for (int j = 0; j < d.h; ++j)
+        surface.setImageRow24(x, y + j, d.w, d.at(0, j));
+}
+
+std::uint8_t Mix(int a, int source, int destination) {
+    return static_cast<std::uint8_t>((a * source + (255 - a) * destination) / 256);
+}
+
+int GreyOf(int red, int green, int blue) {
+    return RoundHalfEven(RoundHalfEven(red * 0.3) + green * 0.59 + blue * 0.11);
+}
+
+} // namespace
+
+const std::array<std::uint8_t, 256>& lumobuttonPainter::LighterTable() {
+    static const std::array<std::uint8_t, 256> table = MakeTable(293);
+    return table;
+}
+
+const std::array<std::uint8_t, 256>& lumobuttonPainter::DarkerTable() {
+    static const std::array<std::uint8_t, 256> table = MakeTable(217);
+    return table;
+}
+
+void lumobuttonPainter::DrawPicture(const Rect& r, std::int32_t k) {
+    const PictureRef& picture = st_.CurrentPicture;
+    if (!picture || picture->pixels().isNull())
+        return;
+    const bool icon = picture->type() == PictureObject::Type::Icon;
+    const Colour t = icon ? TranslateColor(Rgb(192, 192, 192)) : b_.MaskColor_;
+    // A bitmap with an alpha channel is the 32-bit kind; any other is blended as 24-bit.
+    if (!icon && picture->hasAlpha())
+        BlendAlphaPicture(s_, r.left, r.top, st_.PicWidth, st_.PicHeight, *picture, k, false);
+    else
+        BlendPicture(s_, r.left, r.top, st_.PicWidth, st_.PicHeight, *picture, t, k, false, false);
+}
+
+void lumobuttonPainter::BlendPicture(Surface& surface, int x, int y, int w, int h,
+                                     const PictureObject& picture, Colour t, std::int32_t k,
+                                     bool mono, bool gray) {
+    const QImage& source = picture.pixels();
+    if (w == 0 || h == 0 || source.isNull())
+        return;
+    const int state = st_.DrawState;
+    const int effect = EffectFor(state, b_.PictureEffectOnOver_, b_.PictureEffectOnDown_);
+    int disabledOpacity = 0;
+    if (!b_.Enabled_) {
+        if (b_.DisabledPictureMode_ == 0) {
+            disabledOpacity = 52;
+        } else if (b_.DisabledPictureMode_ == 1) {
+            disabledOpacity = RoundHalfEven(b_.PictureOpacity_ * 0.75);
+            gray = true;
+        }
+    }
+    if (w < 0)
+        w = source.width();
+    if (h < 0)
+        h = source.height();
+
+    // The picture's pixels: a bitmap as it is, from its top-left corner; an icon scaled to the
+    // area on a canvas of the transparent colour.
+    QImage pixels;
+    if (picture.type() == PictureObject::Type::Bitmap) {
+        pixels = source.convertToFormat(QImage::Format_RGB32);
+    } else {
+        pixels = QImage(w, h, QImage::Format_RGB32);
+        pixels.fill(QColor(RedOf(t), GreenOf(t), BlueOf(t)));
+        QPainter painter(&pixels);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(0, 0, w, h), source);
+    }
+
+    Buffer24 d(w, h);
+    ReadSurface24(surface, x, y, d);
+    const bool solid = k >= 0;
+    const int kr = RedOf(static_cast<Colour>(k));
+    const int kg = GreenOf(static_cast<Colour>(k));
+    const int kb = BlueOf(static_cast<Colour>(k));
+    const int a = state == Hot  ? b_.PictureOpacityOnOver_
+                  : b_.Enabled_ ? b_.PictureOpacity_
+                                : disabledOpacity;
+    const auto& lighter = LighterTable();
+    const auto& darker = DarkerTable();
+    const int rows = std::min(h, pixels.height());
+    const int columns = std::min(w, pixels.width());
+    for (int j = 0; j < rows; ++j) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(j));
+        for (int i = 0; i < columns; ++i) {
+            if (a <= 0)
+                continue;
+            const int red = qRed(row[i]);
+            const int green = qGreen(row[i]);
+            const int blue = qBlue(row[i]);
+            // The surface is 32-bit: the colour it shows for a pixel is the pixel itself.
+            if (b_.UseMaskColor_ && Rgb(red, green, blue) == t)
+                continue;
+            std::uint8_t* p = d.at(i, j);
+            if (solid) {
+                if (mono) {
+                    if (red + green + blue <= 384) {
+                        p[0] = static_cast<std::uint8_t>(kb);
+                        p[1] = static_cast<std::uint8_t>(kg);
+                        p[2] = static_cast<std::uint8_t>(kr);
+                    }
+                } else if (a >= 255) {
+                    p[0] = static_cast<std::uint8_t>(kb);
+                    p[1] = static_cast<std::uint8_t>(kg);
+                    p[2] = static_cast<std::uint8_t>(kr);
+                } else {
+                    p[0] = Mix(a, kb, p[0]);
+                    p[1] = Mix(a, kg, p[1]);
+                    p[2] = Mix(a, kr, p[2]);
+                }
+            } else if (gray) {
+                const int g = GreyOf(red, green, blue);
+                if (a >= 255) {
+                    p[0] = p[1] = p[2] = static_cast<std::uint8_t>(g);
+                } else {
+                    p[0] = Mix(a, g, p[0]);
+                    p[1] = Mix(a, g, p[1]);
+                    p[2] = Mix(a, g, p[2]);
+                }
+            } else {
+                int cr = red, cg = green, cb = blue;
+                if (effect == 1) {
+                    cr = lighter[static_cast<size_t>(cr)];
+                    cg = lighter[static_cast<size_t>(cg)];
+                    cb = lighter[static_cast<size_t>(cb)];
+                } else if (effect == 2) {
+                    cr = darker[static_cast<size_t>(cr)];
+                    cg = darker[static_cast<size_t>(cg)];
+                    cb = darker[static_cast<size_t>(cb)];
+                }
+                if (a >= 255) {
+                    p[0] = static_cast<std::uint8_t>(cb);
+                    p[1] = static_cast<std::uint8_t>(cg);
+                    p[2] = static_cast<std::uint8_t>(cr);
+                } else {
+                    p[0] = Mix(a, cb, p[0]);
+                    p[1] = Mix(a, cg, p[1]);
+                    p[2] = Mix(a, cr, p[2]);
+                }
+            }
+        }
+    }
+    WriteSurface24(surface, x, y, d);
+}
+
+void lumobuttonPainter::BlendAlphaPicture(Surface& surface, int x, int y, int w, int h,
+                                          const PictureObject& picture, std::int32_t k, bool gray) {
+    const QImage& source = picture.pixels();
+    if (w == 0 || h == 0 || source.isNull())
+        return;
+    const int state = st_.DrawState;
+    const int effect = EffectFor(state, b_.PictureEffectOnOver_, b_.PictureEffectOnDown_);
+    int disabledOpacity = 0;
+    if (!b_.Enabled_) {
+        if (b_.DisabledPictureMode_ == 0) {
+            disabledOpacity = 52;
+        } else if (b_.DisabledPictureMode_ == 1) {
+            disabledOpacity = RoundHalfEven(b_.PictureOpacity_ * 0.75);
+            gray = true;
+        }
+    }
+    if (w < 0)
+        w = source.width();
+    if (h < 0)
+        h = source.height();
+    const QImage pixels = source.convertToFormat(QImage::Format_ARGB32);
+    const int o = !b_.Enabled_   ? disabledOpacity
+                  : state == Hot ? b_.PictureOpacityOnOver_
+                                 : b_.PictureOpacity_;
+    const bool solid = k != -1;
+    const int kr = RedOf(static_cast<Colour>(k));
+    const int kg = GreenOf(static_cast<Colour>(k));
+    const int kb = BlueOf(static_cast<Colour>(k));
+    const auto& lighter = LighterTable();
+    const auto& darker = DarkerTable();
+
+    // The destination as 32-bit pixels; the surface keeps no alpha of its own, so its pixels
+    // read as opaque.
+    const QImage& target = surface.image();
+    std::vector<QRgb> d(static_cast<size_t>(w) * static_cast<size_t>(h), 0xFF000000u);
+    for (int j = 0; j < h; ++j) {
+        const int sy = y + j;
+        if (sy < 0 || sy >= target.height())
+            continue;
+        const auto* row = reinterpret_cast<const QRgb*>(target.constScanLine(sy));
+        for (int i = 0; i < w; ++i) {
+            const int sx = x + i;
+            if (sx >= 0 && sx < target.width())
+                d[static_cast<size_t>(j) * w + i] = row[sx] | 0xFF000000u;
+        }
+    }
+    const int rows = std::min(h, pixels.height());
+    const int columns = std::min(w, pixels.width());
+    for (int j = 0; j < rows; ++j) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(j));
+        for (int i = 0; i < columns; ++i) {
+            const QRgb s = row[i];
+            const int m = qAlpha(s) * o / 255;
+            if (m <= 0)
+                continue;
+            QRgb& p = d[static_cast<size_t>(j) * w + i];
+            int cr = qRed(s), cg = qGreen(s), cb = qBlue(s);
+            if (solid) {
+                cr = kr;
+                cg = kg;
+                cb = kb;
+            } else if (gray) {
+                cr = cg = cb = GreyOf(cr, cg, cb);
+            } else if (effect == 1) {
+                cr = lighter[static_cast<size_t>(cr)];
+                cg = lighter[static_cast<size_t>(cg)];
+                cb = lighter[static_cast<size_t>(cb)];
+            } else if (effect == 2) {
+                cr = darker[static_cast<size_t>(cr)];
+                cg = darker[static_cast<size_t>(cg)];
+                cb = darker[static_cast<size_t>(cb)];
+            }
+            if (m >= 255) {
+                p = qRgba(cr, cg, cb, solid || gray ? qAlpha(p) : qAlpha(s));
+            } else {
+                p = qRgba(Mix(m, cr, qRed(p)), Mix(m, cg, qGreen(p)), Mix(m, cb, qBlue(p)),
+                          qAlpha(p));
+            }
+        }
+    }
+    std::vector<Colour> out(d.size());
+    for (size_t n = 0; n < d.size(); ++n)
+        out[n] = Rgb(qRed(d[n]), qGreen(d[n]), qBlue(d[n]));
+    // Only the rows and columns that lie on the surface are written back.
+    for (int j = 0; j < h; ++j)
+        surface.drawPixels(x, y + j, w, 1, out.data() + static_cast<size_t>(j) * w);
+}
+
+void lumobuttonPainter::DrawPictureShadow() {
+    const Colour s0 =
+        AverageColor(TranslateColor(Rgb(128, 128, 128)), TranslateColor(b_.BackColor_));
+    DrawPicture(st_.PictureRect.translated(2, 2), static_cast<std::int32_t>(ShiftColor(s0, 0.05f)));
+    DrawPicture(st_.PictureRect.translated(1, 1), static_cast<std::int32_t>(ShiftColor(s0, -0.1f)));
+    DrawPicture(st_.PictureRect, -1);
+}
+
+} // namespace rewrix
