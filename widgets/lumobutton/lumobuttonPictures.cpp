@@ -45,7 +45,7 @@ int EffectFor(int state, int onOver, int onDown) {
     return state == Hot ? onOver : state == Down ? onDown : 0;
 }
 
-// Pixels of the surface outside the image read as black and are not written back.
+// The area must lie on the surface.
 void ReadSurface24(const Surface& surface, int x, int y, Buffer24& d) {
     const QImage& image = surface.image();
     for (int j = 0; j < d.h; ++j) {
@@ -127,19 +127,27 @@ void lumobuttonPainter::BlendPicture(Surface& surface, int x, int y, int w, int 
 
     // The picture's pixels: a bitmap as it is, from its top-left corner; an icon scaled to the
     // area on a canvas of the transparent colour.
+    // Only the part of the area on the surface is read, blended and written back, so a picture
+    // whose stored size is out of all proportion costs no more than the button.
+    const Rect visible = Rect{x, y, x + w, y + h}.intersected(surface.rect());
+    if (visible.isEmpty())
+        return;
+    const int ox = visible.left - x;
+    const int oy = visible.top - y;
     QImage pixels;
     if (picture.type() == PictureObject::Type::Bitmap) {
         pixels = source.convertToFormat(QImage::Format_RGB32);
     } else {
-        pixels = QImage(w, h, QImage::Format_RGB32);
+        pixels = QImage(visible.width(), visible.height(), QImage::Format_RGB32);
         pixels.fill(QColor(RedOf(t), GreenOf(t), BlueOf(t)));
         QPainter painter(&pixels);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.translate(-ox, -oy);
         painter.drawImage(QRect(0, 0, w, h), source);
     }
 
-    Buffer24 d(w, h);
-    ReadSurface24(surface, x, y, d);
+    Buffer24 d(visible.width(), visible.height());
+    ReadSurface24(surface, visible.left, visible.top, d);
     const bool solid = k >= 0;
     const int kr = RedOf(static_cast<Colour>(k));
     const int kg = GreenOf(static_cast<Colour>(k));
@@ -149,10 +157,13 @@ void lumobuttonPainter::BlendPicture(Surface& surface, int x, int y, int w, int 
                                 : disabledOpacity;
     const auto& lighter = LighterTable();
     const auto& darker = DarkerTable();
-    const int rows = std::min(h, pixels.height());
-    const int columns = std::min(w, pixels.width());
+    // Where the buffer starts in the picture's pixels (an icon's canvas starts there already).
+    const int px0 = picture.type() == PictureObject::Type::Bitmap ? ox : 0;
+    const int py0 = picture.type() == PictureObject::Type::Bitmap ? oy : 0;
+    const int rows = std::min(d.h, pixels.height() - py0);
+    const int columns = std::min(d.w, pixels.width() - px0);
     for (int j = 0; j < rows; ++j) {
-        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(j));
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(py0 + j)) + px0;
         for (int i = 0; i < columns; ++i) {
             if (a <= 0)
                 continue;
@@ -211,7 +222,7 @@ void lumobuttonPainter::BlendPicture(Surface& surface, int x, int y, int w, int 
             }
         }
     }
-    WriteSurface24(surface, x, y, d);
+    WriteSurface24(surface, visible.left, visible.top, d);
 }
 
 void lumobuttonPainter::BlendAlphaPicture(Surface& surface, int x, int y, int w, int h,
@@ -245,31 +256,32 @@ void lumobuttonPainter::BlendAlphaPicture(Surface& surface, int x, int y, int w,
     const auto& lighter = LighterTable();
     const auto& darker = DarkerTable();
 
+    const Rect visible = Rect{x, y, x + w, y + h}.intersected(surface.rect());
+    if (visible.isEmpty())
+        return;
+    const int vw = visible.width();
+    const int vh = visible.height();
+    const int ox = visible.left - x;
+    const int oy = visible.top - y;
     // The destination as 32-bit pixels; the surface keeps no alpha of its own, so its pixels
     // read as opaque.
     const QImage& target = surface.image();
-    std::vector<QRgb> d(static_cast<size_t>(w) * static_cast<size_t>(h), 0xFF000000u);
-    for (int j = 0; j < h; ++j) {
-        const int sy = y + j;
-        if (sy < 0 || sy >= target.height())
-            continue;
-        const auto* row = reinterpret_cast<const QRgb*>(target.constScanLine(sy));
-        for (int i = 0; i < w; ++i) {
-            const int sx = x + i;
-            if (sx >= 0 && sx < target.width())
-                d[static_cast<size_t>(j) * w + i] = row[sx] | 0xFF000000u;
-        }
+    std::vector<QRgb> d(static_cast<size_t>(vw) * static_cast<size_t>(vh));
+    for (int j = 0; j < vh; ++j) {
+        const auto* row = reinterpret_cast<const QRgb*>(target.constScanLine(visible.top + j));
+        for (int i = 0; i < vw; ++i)
+            d[static_cast<size_t>(j) * vw + i] = row[visible.left + i] | 0xFF000000u;
     }
-    const int rows = std::min(h, pixels.height());
-    const int columns = std::min(w, pixels.width());
+    const int rows = std::min(vh, pixels.height() - oy);
+    const int columns = std::min(vw, pixels.width() - ox);
     for (int j = 0; j < rows; ++j) {
-        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(j));
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(oy + j)) + ox;
         for (int i = 0; i < columns; ++i) {
             const QRgb s = row[i];
             const int m = qAlpha(s) * o / 255;
             if (m <= 0)
                 continue;
-            QRgb& p = d[static_cast<size_t>(j) * w + i];
+            QRgb& p = d[static_cast<size_t>(j) * vw + i];
             int cr = qRed(s), cg = qGreen(s), cb = qBlue(s);
             if (solid) {
                 cr = kr;
@@ -286,20 +298,16 @@ void lumobuttonPainter::BlendAlphaPicture(Surface& surface, int x, int y, int w,
                 cg = darker[static_cast<size_t>(cg)];
                 cb = darker[static_cast<size_t>(cb)];
             }
-            if (m >= 255) {
-                p = qRgba(cr, cg, cb, solid || gray ? qAlpha(p) : qAlpha(s));
-            } else {
-                p = qRgba(Mix(m, cr, qRed(p)), Mix(m, cg, qGreen(p)), Mix(m, cb, qBlue(p)),
-                          qAlpha(p));
-            }
+            if (m >= 255)
+                p = qRgb(cr, cg, cb);
+            else
+                p = qRgb(Mix(m, cr, qRed(p)), Mix(m, cg, qGreen(p)), Mix(m, cb, qBlue(p)));
         }
     }
     std::vector<Colour> out(d.size());
     for (size_t n = 0; n < d.size(); ++n)
         out[n] = Rgb(qRed(d[n]), qGreen(d[n]), qBlue(d[n]));
-    // Only the rows and columns that lie on the surface are written back.
-    for (int j = 0; j < h; ++j)
-        surface.drawPixels(x, y + j, w, 1, out.data() + static_cast<size_t>(j) * w);
+    surface.drawPixels(visible.left, visible.top, vw, vh, out.data());
 }
 
 void lumobuttonPainter::DrawPictureShadow() {

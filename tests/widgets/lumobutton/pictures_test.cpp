@@ -147,3 +147,31 @@ TEST(lumobuttonPictures, PushOnHoverLiftsThePictureAboveItsSilhouette) {
     EXPECT_EQ(b.px(23, 13), Rgb(192, 192, 192));
     EXPECT_EQ(b.px(25, 15), kWhite);
 }
+
+TEST(lumobuttonPictures, PicturesLargerThanTheButtonAreClippedInPlace) {
+    // A 64 x 64 picture centred on a 40 x 20 button starts at (-12, -22): the surface's (1, 1)
+    // shows the picture's (13, 23). (The flat edge covers the outermost pixels.)
+    for (int kind = 0; kind < 3; ++kind) {
+        const bool alpha = kind == 1;
+        const auto type = kind == 2 ? PictureObject::Type::Icon : PictureObject::Type::Bitmap;
+        QImage image(64, 64, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        image.fill(qRgb(10, 10, 10));
+        image.setPixel(13, 23, qRgb(250, 0, 0));
+        image.setPixel(50, 40, qRgb(0, 250, 0));
+        PictureButton b;
+        b.button.SetPictureNormal(PictureObject::FromImage(image, type));
+        EXPECT_EQ(b.button.State().PictureRect, (Rect{-12, -22, 52, 42})) << kind;
+        EXPECT_EQ(b.px(1, 1), Rgb(250, 0, 0)) << kind;
+        EXPECT_EQ(b.px(38, 18), Rgb(0, 250, 0)) << kind;
+        EXPECT_EQ(b.px(2, 1), Rgb(10, 10, 10)) << kind;
+    }
+    // A stored size out of all proportion to the pixels draws what there is.
+    QImage small(4, 4, QImage::Format_RGB32);
+    small.fill(qRgb(10, 10, 10));
+    PictureButton b;
+    b.button.SetPictureAlign(0);
+    b.button.SetCaption(QStringLiteral("Go"));
+    b.button.SetPictureNormal(std::make_shared<PictureObject>(PictureObject::Type::Bitmap, small,
+                                                              QSize(2'000'000, 2'000'000)));
+    EXPECT_EQ(b.button.State().PicWidth, PictureObject::HimetricToPixels(2'000'000));
+}
