@@ -213,3 +213,45 @@ TEST(lumobuttonDraw, CaptionIsDrawnInTheStateColour) {
     b.button.SetEnabled(false);
     EXPECT_TRUE(has(TranslateColor(SystemColourRef(17))));
 }
+
+TEST(lumobuttonDraw, SeparatorShadesWhatIsPaintedAtSevenSeven) {
+    PaintedButton b(1, 100, 30);
+    b.button.SetBackColor(Rgb(255, 255, 255));
+    b.button.SetDropDownSeparator(true);
+    // 255 - 25.5 goes to the even 230; the second line reads white again and stays white.
+    for (int y = 3; y < 27; ++y) {
+        EXPECT_EQ(b.px(84, y), Rgb(230, 230, 230)) << y;
+        EXPECT_EQ(b.px(85, y), Rgb(255, 255, 255)) << y;
+    }
+    EXPECT_NE(b.px(84, 27), Rgb(230, 230, 230));
+}
+
+TEST(lumobuttonDraw, LongCaptionsBreakIntoCentredLines) {
+    PaintedButton b(1, 70, 60);
+    b.button.SetCaption(QStringLiteral("one two three four"));
+    const Rect oneLine = b.site.surface().drawTextBox({0, 0, 1000, 60}, QStringLiteral("one"),
+                                                      TextMeasureOnly | TextWordBreak);
+    const Rect& c = b.button.State().CaptionRect;
+    EXPECT_GE(c.height(), 2 * oneLine.height());
+    EXPECT_LE(c.width(), 62);
+    EXPECT_EQ(c.top, (60 - c.height()) / 2);
+}
+
+TEST(lumobuttonDraw, CaptionEffectCopiesUnderTheCaption) {
+    auto count = [](PaintedButton& b, Colour c) {
+        int n = 0;
+        for (int y = 0; y < b.H(); ++y)
+            for (int x = 0; x < b.W(); ++x)
+                n += b.px(x, y) == c;
+        return n;
+    };
+    PaintedButton plain(1, 100, 30);
+    plain.button.SetBackColor(Rgb(255, 255, 255));
+    plain.button.SetCaption(QStringLiteral("MMMM"));
+    EXPECT_EQ(count(plain, Rgb(192, 192, 192)), 0);
+    PaintedButton engraved(1, 100, 30);
+    engraved.button.SetBackColor(Rgb(255, 255, 255));
+    engraved.button.SetCaption(QStringLiteral("MMMM"));
+    engraved.button.SetCaptionEffects(3);
+    EXPECT_GT(count(engraved, Rgb(192, 192, 192)), 0);
+}
