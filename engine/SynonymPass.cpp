@@ -29,9 +29,9 @@ std::u16string SynonymPass::Run(const std::u16string& text, Progress& progress,
 
     text_ = BlockText(text, layout_.blockSize);
     candidates_.clear();
+    freeCandidate_ = -1;
     candidateHead_.assign(automaton_.WordCount(), -1);
     queued_.assign(automaton_.WordCount(), 0);
-    blockWords_.assign(text_.BlockCount(), {});
     queue_.clear();
     automaton_.Scan(text, [&](int32_t word, std::size_t end) {
         const std::size_t start = end - automaton_.Length(word);
@@ -64,23 +64,29 @@ void SynonymPass::AddCandidate(int32_t word, int32_t block) {
     if (head >= 0 && candidates_[head].block == block) {
         return;
     }
-    candidates_.push_back({block, head});
-    candidateHead_[word] = static_cast<int32_t>(candidates_.size() - 1);
-    blockWords_[block].push_back(word);
+    int32_t node = freeCandidate_;
+    if (node >= 0) {
+        freeCandidate_ = candidates_[node].next;
+        candidates_[node] = {block, head};
+    } else {
+        node = static_cast<int32_t>(candidates_.size());
+        candidates_.push_back({block, head});
+    }
+    candidateHead_[word] = node;
 }
 
 void SynonymPass::Found(int32_t word, int32_t block, int32_t after) {
-    AddCandidate(word, block);
-    if (queued_[word]) {
-        return;
-    }
-    std::span<const int32_t> entries = automaton_.EntriesOf(word);
-    auto next = std::upper_bound(entries.begin(), entries.end(), after);
-    if (next != entries.end()) {
+    if (!queued_[word]) {
+        std::span<const int32_t> entries = automaton_.EntriesOf(word);
+        auto next = std::upper_bound(entries.begin(), entries.end(), after);
+        if (next == entries.end()) {
+            return; // no later entry will look for this word
+        }
         queue_.push_back(*next);
         std::push_heap(queue_.begin(), queue_.end(), std::greater<>());
         queued_[word] = 1;
     }
+    AddCandidate(word, block);
 }
 
 void SynonymPass::Apply(int32_t entry) {
@@ -90,6 +96,11 @@ void SynonymPass::Apply(int32_t entry) {
     std::vector<int32_t> blocks;
     for (int32_t c = candidateHead_[word]; c >= 0; c = candidates_[c].next) {
         blocks.push_back(candidates_[c].block);
+        if (candidates_[c].next < 0) {
+            candidates_[c].next = freeCandidate_; // the whole list goes back for reuse
+            freeCandidate_ = candidateHead_[word];
+            break;
+        }
     }
     candidateHead_[word] = -1;
     std::sort(blocks.begin(), blocks.end(),
@@ -141,18 +152,12 @@ void SynonymPass::Apply(int32_t entry) {
     }
     Rescan(entry, stretches, replacement.size());
 
-    // The words noted in a block that is cut may start in any of its pieces.
-    const auto cut = text_.Split(grown, layout_.splitSize, layout_.blockSize);
-    blockWords_.resize(text_.BlockCount());
-    for (const auto& [block, added] : cut) {
-        std::vector<int32_t> words = blockWords_[block];
-        std::sort(words.begin(), words.end());
-        words.erase(std::unique(words.begin(), words.end()), words.end());
-        for (int32_t w : words) {
-            for (int32_t id : added) {
-                AddCandidate(w, id);
-            }
-        }
+    // The words of a block that is cut may start in any of its pieces.
+    const std::size_t reach = automaton_.LongestWord() - 1;
+    for (const auto& [block, added] : text_.Split(grown, layout_.splitSize, layout_.blockSize)) {
+        const std::size_t start = text_.Start(block);
+        const std::size_t end = text_.Start(added.back()) + text_.Block(added.back()).size();
+        ScanRange(start, end + reach, entry);
     }
 }
 
@@ -163,31 +168,48 @@ void SynonymPass::Rescan(int32_t entry,
     // deletion, spans the point where the word was), so it lies within the
     // longest word less one on either side of it.
     const std::size_t reach = automaton_.LongestWord() - 1;
+    // Windows this close together are scanned as one: a few code units more
+    // cost less than another copy and another start of the automaton.
+    constexpr std::size_t kJoinGap = 64;
     std::vector<std::pair<std::size_t, std::size_t>> windows;
+    int32_t startBlock = -1;
+    std::size_t blockStart = 0;
     for (const auto& [block, offset] : stretches) {
-        const std::size_t at = text_.Start(block) + offset;
+        if (block != startBlock) {
+            startBlock = block;
+            blockStart = text_.Start(block);
+        }
+        const std::size_t at = blockStart + offset;
         const std::size_t begin = at > reach ? at - reach : 0;
         const std::size_t end = std::min(text_.Size(), at + replacementLength + reach);
-        if (!windows.empty() && begin <= windows.back().second) {
+        if (!windows.empty() && begin <= windows.back().second + kJoinGap) {
             windows.back().second = std::max(windows.back().second, end);
         } else {
             windows.emplace_back(begin, end);
         }
     }
-    std::u16string window;
-    std::vector<BlockText::Piece> pieces;
     for (const auto& [begin, end] : windows) {
-        window.clear();
-        pieces.clear();
-        text_.Copy(begin, end, window, pieces);
-        automaton_.Scan(window, [&](int32_t word, std::size_t wordEnd) {
-            const std::size_t start = begin + wordEnd - automaton_.Length(word);
-            auto piece = std::upper_bound(
-                pieces.begin(), pieces.end(), start,
-                [](std::size_t at, const BlockText::Piece& p) { return at < p.start; });
-            Found(word, std::prev(piece)->id, entry);
-        });
+        ScanRange(begin, end, entry);
     }
+}
+
+void SynonymPass::ScanRange(std::size_t begin, std::size_t end, int32_t entry) {
+    window_.clear();
+    pieces_.clear();
+    text_.Copy(begin, end, window_, pieces_);
+    // Occurrences come in order of their ends, so their starts move little:
+    // the piece that holds one is found by stepping from the last one.
+    std::size_t piece = 0;
+    automaton_.Scan(window_, [&](int32_t word, std::size_t wordEnd) {
+        const std::size_t start = begin + wordEnd - automaton_.Length(word);
+        while (piece + 1 < pieces_.size() && pieces_[piece + 1].start <= start) {
+            ++piece;
+        }
+        while (pieces_[piece].start > start) {
+            --piece;
+        }
+        Found(word, pieces_[piece].id, entry);
+    });
 }
 
 } // namespace rewrix::engine

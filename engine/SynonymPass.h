@@ -45,6 +45,8 @@ private:
     void Apply(int32_t entry);
     void Rescan(int32_t entry, const std::vector<std::pair<int32_t, std::size_t>>& stretches,
                 std::size_t replacementLength);
+    // Scans [begin, end) of the text and notes every word found there.
+    void ScanRange(std::size_t begin, std::size_t end, int32_t entry);
 
     const DictTable& table_;
     const WordAutomaton& automaton_;
@@ -55,11 +57,13 @@ private:
         int32_t block;
         int32_t next;
     };
-    std::vector<Candidate> candidates_;            // linked lists of blocks per word
-    std::vector<int32_t> candidateHead_;           // by word, -1 for none
-    std::vector<char> queued_;                     // by word
-    std::vector<std::vector<int32_t>> blockWords_; // words noted in a block, for splitting it
-    std::vector<int32_t> queue_;                   // a min-heap of entry numbers
+    std::vector<Candidate> candidates_;  // linked lists of blocks per word
+    int32_t freeCandidate_ = -1;         // a list of nodes to reuse
+    std::vector<int32_t> candidateHead_; // by word, -1 for none
+    std::vector<char> queued_;           // by word
+    std::vector<int32_t> queue_;         // a min-heap of entry numbers
+    std::u16string window_;              // scratch for ScanRange
+    std::vector<BlockText::Piece> pieces_;
 };
 
 } // namespace rewrix::engine
