@@ -243,15 +243,16 @@ void Surface::drawPixels(int x, int y, int w, int h, const Colour* source) {
     const Pixels px = pixels();
     if (w <= 0 || h <= 0 || !source)
         return;
+    // The clipped span of columns, worked out once rather than per pixel.
+    const int first = std::max(0, -x);
+    const int last = std::min(w, px.w - x);
     for (int j = 0; j < h; ++j) {
         const int py = y + j;
-        if (py < 0 || py >= height())
+        if (py < 0 || py >= px.h)
             continue;
         auto* row = px.row(py);
-        for (int i = 0; i < w; ++i) {
+        for (int i = first; i < last; ++i) {
             const int px = x + i;
-            if (px < 0 || px >= width())
-                continue;
             const Colour c = source[static_cast<size_t>(j) * static_cast<size_t>(w) + i];
             row[px] = 0xFF000000u | (static_cast<std::uint32_t>(RedOf(c)) << 16) |
                       (static_cast<std::uint32_t>(GreenOf(c)) << 8) |

@@ -7,6 +7,7 @@
 #include "widgets/lumobutton/ButtonColors.h"
 #include "widgets/lumobutton/lumobutton.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace rewrix {
@@ -104,23 +105,19 @@ void lumobuttonPainter::DrawGradient(Surface& surface, int x, int y, int w, int 
     std::vector<Colour> image(static_cast<size_t>(w) * static_cast<size_t>(h));
     for (int row = 0; row < h; ++row) {
         Colour* line = image.data() + static_cast<size_t>(row) * static_cast<size_t>(w);
-        for (int col = 0; col < w; ++col) {
-            int step = 0;
-            switch (direction) {
-            case 0:
-                step = col;
-                break;
-            case 1:
-                step = row;
-                break;
-            case 2:
-                step = row + col;
-                break;
-            default:
-                step = (h - 1 - row) + col;
-                break;
-            }
-            line[col] = steps[static_cast<size_t>(step)];
+        switch (direction) {
+        case 0:
+            std::copy(steps.begin(), steps.end(), line);
+            break;
+        case 1:
+            std::fill(line, line + w, steps[static_cast<size_t>(row)]);
+            break;
+        case 2:
+            std::copy_n(steps.begin() + row, w, line);
+            break;
+        default:
+            std::copy_n(steps.begin() + (h - 1 - row), w, line);
+            break;
         }
     }
     surface.drawPixels(x, y, w, h, image.data());
