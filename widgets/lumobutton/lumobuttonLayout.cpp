@@ -2,13 +2,18 @@
 
 #include "widgets/lumobutton/lumobuttonPainter.h"
 
+#include "toolkit/Fonts.h"
 #include "toolkit/Rounding.h"
 #include "toolkit/Surface.h"
 #include "toolkit/SystemColours.h"
 #include "widgets/lumobutton/ButtonColors.h"
+#include "widgets/lumobutton/CaptionPrefix.h"
 #include "widgets/lumobutton/lumobutton.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
+#include <cmath>
 
 namespace rewrix {
 
@@ -62,7 +67,8 @@ void lumobuttonPainter::DrawCaptionAndPicture() {
     if (dropDown)
         boxWidth = (b_.PictureAlign_ == 2 || b_.PictureAlign_ == 3) ? W - 24 : W - 16;
     const int measureFlags = TextMeasureOnly | TextWordBreak | TextFlagsFor(b_.RightToLeft_);
-    const Rect measured = s_.drawTextBox({0, 0, boxWidth, H}, b_.Caption_, measureFlags);
+    const Rect measured =
+        s_.drawTextBox({0, 0, boxWidth, H}, StripCaptionPrefix(b_.Caption_).text, measureFlags);
     Rect c{0, 0, measured.width(), measured.height()};
     const int w = c.width();
     const int h = c.height();
@@ -267,9 +273,30 @@ void lumobuttonPainter::LayoutPicture() {
 
 void lumobuttonPainter::DrawCaptionText(const Rect& r, Colour colour, int dx, int dy) {
     const Colour previous = s_.textColour();
+    const Rect box = r.translated(dx, dy);
+    const CaptionPrefix caption = StripCaptionPrefix(b_.Caption_);
+    const int flags = TextCentre | TextWordBreak | TextFlagsFor(b_.RightToLeft_);
     s_.setTextColour(colour);
-    s_.drawTextBox(r.translated(dx, dy), b_.Caption_,
-                   TextCentre | TextWordBreak | TextFlagsFor(b_.RightToLeft_));
+    s_.drawTextBox(box, caption.text, flags);
+    if (caption.underline >= 0) {
+        // The access key is underlined where the caption takes one line (a broken caption
+        // shows its text without the mark).
+        const QFontMetricsF metrics(QFontFor(s_.font()));
+        const double width = metrics.horizontalAdvance(caption.text);
+        if (r.height() < 2 * metrics.height() && width <= box.width() + 1) {
+            const double lineLeft = box.left + std::floor((box.width() - width) / 2);
+            const QString before = caption.text.left(caption.underline);
+            const QString key = caption.text.mid(caption.underline, 1);
+            double x0 = lineLeft + metrics.horizontalAdvance(before);
+            if (b_.RightToLeft_)
+                x0 = lineLeft + width - metrics.horizontalAdvance(before) -
+                     metrics.horizontalAdvance(key);
+            const int x = static_cast<int>(std::floor(x0));
+            const int y = box.top + static_cast<int>(std::ceil(metrics.ascent())) + 1;
+            const int keyWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(key)));
+            s_.fillRect({x, y, x + keyWidth, y + 1}, colour);
+        }
+    }
     s_.setTextColour(previous);
 }
 

@@ -1,4 +1,5 @@
 #include "PaintedButton.h"
+#include "widgets/lumobutton/CaptionPrefix.h"
 #include "widgets/lumobutton/lumobuttonPainter.h"
 
 #include <gtest/gtest.h>
@@ -254,4 +255,44 @@ TEST(lumobuttonDraw, CaptionEffectCopiesUnderTheCaption) {
     engraved.button.SetCaption(QStringLiteral("MMMM"));
     engraved.button.SetCaptionEffects(3);
     EXPECT_GT(count(engraved, Rgb(192, 192, 192)), 0);
+}
+
+TEST(lumobuttonDraw, AmpersandsMarkTheAccessKeyAndAreNotShown) {
+    struct Case {
+        const char* caption;
+        const char* shown;
+        int underline;
+    };
+    const Case cases[] = {{"&Go", "Go", 0},       {"Sa&ve", "Save", 2}, {"A&&B", "A&B", -1},
+                          {"&&&x", "&x", 1},      {"end&", "end", -1},  {"&a&b", "ab", 0},
+                          {"plain", "plain", -1}, {"", "", -1}};
+    for (const Case& c : cases) {
+        const CaptionPrefix p = StripCaptionPrefix(QString::fromLatin1(c.caption));
+        EXPECT_EQ(p.text, QString::fromLatin1(c.shown)) << c.caption;
+        EXPECT_EQ(p.underline, c.underline) << c.caption;
+    }
+
+    // Drawn: the same pixels as the caption without the mark, but for one underline row.
+    PaintedButton marked(1, 100, 30);
+    marked.button.SetBackColor(Rgb(255, 255, 255));
+    marked.button.SetCaption(QStringLiteral("&Go"));
+    PaintedButton bare(1, 100, 30);
+    bare.button.SetBackColor(Rgb(255, 255, 255));
+    bare.button.SetCaption(QStringLiteral("Go"));
+    EXPECT_EQ(marked.button.State().CaptionRect, bare.button.State().CaptionRect);
+    int differing = 0;
+    int row = -1;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (marked.px(x, y) != bare.px(x, y)) {
+                ++differing;
+                EXPECT_TRUE(row < 0 || row == y);
+                row = y;
+                EXPECT_EQ(marked.px(x, y), TranslateColor(marked.button.ForeColor()));
+                // Under the G, the first of the two letters.
+                const Rect& c = marked.button.State().CaptionRect;
+                EXPECT_GE(x, c.left);
+                EXPECT_LE(x, c.left + c.width() * 2 / 3);
+            }
+    EXPECT_GT(differing, 2);
 }
