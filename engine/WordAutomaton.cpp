@@ -21,46 +21,66 @@ uint64_t PrefixKey(std::u16string_view word) {
 
 WordAutomaton::WordAutomaton(const std::vector<DictTable::Entry>& entries)
     : entryWord_(entries.size(), -1) {
+    // Words of up to four code units, nearly all of them, are sorted and
+    // compared by their key and length alone: the strings are scattered through
+    // the table, and touching them in sorted order would miss the cache on
+    // every one.
     struct Keyed {
         uint64_t key;
         int32_t entry;
+        uint32_t length;
     };
     std::vector<Keyed> sorted;
     sorted.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (!entries[i].word.empty()) {
-            sorted.push_back({PrefixKey(entries[i].word), static_cast<int32_t>(i)});
+        const std::u16string& word = entries[i].word;
+        if (!word.empty()) {
+            sorted.push_back(
+                {PrefixKey(word), static_cast<int32_t>(i), static_cast<uint32_t>(word.size())});
         }
     }
-    std::sort(sorted.begin(), sorted.end(), [&](const Keyed& a, const Keyed& b) {
+    auto order = [&](const Keyed& a, const Keyed& b) {
         if (a.key != b.key) {
-            return a.key < b.key;
+            return a.key < b.key ? -1 : 1;
         }
-        const std::u16string& wa = entries[a.entry].word;
-        const std::u16string& wb = entries[b.entry].word;
-        if (wa.size() > 4 || wb.size() > 4 || wa.size() != wb.size()) {
-            if (int order = wa.compare(wb); order != 0) {
-                return order < 0;
-            }
+        if (a.length <= 4 && b.length <= 4) {
+            return a.length == b.length ? 0 : a.length < b.length ? -1 : 1;
         }
-        return a.entry < b.entry;
+        return entries[a.entry].word.compare(entries[b.entry].word);
+    };
+    std::sort(sorted.begin(), sorted.end(), [&](const Keyed& a, const Keyed& b) {
+        const int o = order(a, b);
+        return o != 0 ? o < 0 : a.entry < b.entry;
     });
 
-    // Distinct words in sorted order, each with its entries in file order.
-    std::vector<std::u16string_view> words;
+    // Distinct words in sorted order, one after another in one buffer, each
+    // with its entries in file order.
+    std::u16string flat;
+    std::vector<std::size_t> wordStart;
     wordEntries_.reserve(sorted.size());
-    for (const Keyed& k : sorted) {
-        std::u16string_view word = entries[k.entry].word;
-        if (words.empty() || words.back() != word) {
-            words.push_back(word);
+    for (std::size_t k = 0; k < sorted.size(); ++k) {
+        const Keyed& keyed = sorted[k];
+        if (k == 0 || order(sorted[k - 1], keyed) != 0) {
+            wordStart.push_back(flat.size());
+            if (keyed.length <= 4) {
+                for (uint32_t i = 0; i < keyed.length; ++i) {
+                    flat.push_back(static_cast<char16_t>(keyed.key >> (48 - 16 * i)));
+                }
+            } else {
+                flat += entries[keyed.entry].word;
+            }
             wordEntriesBegin_.push_back(static_cast<int32_t>(wordEntries_.size()));
-            wordLength_.push_back(static_cast<uint32_t>(word.size()));
-            longest_ = std::max(longest_, word.size());
+            wordLength_.push_back(keyed.length);
+            longest_ = std::max<std::size_t>(longest_, keyed.length);
         }
-        entryWord_[k.entry] = static_cast<int32_t>(words.size() - 1);
-        wordEntries_.push_back(k.entry);
+        entryWord_[keyed.entry] = static_cast<int32_t>(wordStart.size() - 1);
+        wordEntries_.push_back(keyed.entry);
     }
     wordEntriesBegin_.push_back(static_cast<int32_t>(wordEntries_.size()));
+    std::vector<std::u16string_view> words(wordStart.size());
+    for (std::size_t w = 0; w < words.size(); ++w) {
+        words[w] = std::u16string_view(flat).substr(wordStart[w], wordLength_[w]);
+    }
 
     // The trie, one depth at a time. Among the words longer than the depth,
     // taken in sorted order, those that share a node are neighbours, so every

@@ -6,6 +6,7 @@
 #include "BenchArticle.h"
 #include "engine/LoadDict.h"
 #include "engine/ReplaceSynonyms.h"
+#include "engine/WordAutomaton.h"
 
 namespace {
 
@@ -125,5 +126,19 @@ void BM_ReplaceSynonymsReferenceEveryEntryPresent(benchmark::State& state) {
     Run(state, PingPong(), {u"甲甲甲甲"}, Plain);
 }
 BENCHMARK(BM_ReplaceSynonymsReferenceEveryEntryPresent)->Arg(20'000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// The automaton alone, as LoadDict builds it for 300,000 entries.
+void BM_WordAutomaton300k(benchmark::State& state) {
+    const std::vector<engine::DictTable::Entry>& entries = Synthetic().full.Entries();
+    for (auto _ : state) {
+        engine::WordAutomaton automaton(entries);
+        benchmark::DoNotOptimize(automaton.WordCount());
+    }
+}
+BENCHMARK(BM_WordAutomaton300k)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -108,6 +108,8 @@ TEST(SynonymPass, MatchesThePlainPassOnSeededRandomCases) {
         {u"abcd", 60, 40, 5, 800, true},
         // CJK, and both halves of a surrogate pair as separate units.
         {u"头发展\xD83D\xDE00", 30, 20, 4, 600, true},
+        // U+0000 inside words, and words longer than four units.
+        {std::u16string(u"a\0b", 3), 24, 20, 6, 500, true},
         // Longer articles over several default-sized blocks; growth there
         // could make the plain pass itself run for minutes.
         {u"ab", 2500, 120, 4, 40, false},
