@@ -175,3 +175,19 @@ TEST(lumobuttonPictures, PicturesLargerThanTheButtonAreClippedInPlace) {
                                                               QSize(2'000'000, 2'000'000)));
     EXPECT_EQ(b.button.State().PicWidth, PictureObject::HimetricToPixels(2'000'000));
 }
+
+TEST(lumobuttonPictures, OddWidthsKeepTheirRowsApart) {
+    // Five pixels make 15 bytes a row, padded to 16: every row must still land on its own row.
+    QImage image(5, 3, QImage::Format_RGB32);
+    image.fill(qRgb(10, 10, 10));
+    image.setPixel(4, 2, qRgb(250, 0, 0));
+    image.setPixel(0, 1, qRgb(0, 250, 0));
+    PictureButton b;
+    b.button.SetPictureNormal(PictureObject::FromImage(image));
+    const Rect& r = b.button.State().PictureRect;
+    ASSERT_EQ(r, (Rect{17, 8, 22, 11}));
+    EXPECT_EQ(b.px(21, 10), Rgb(250, 0, 0));
+    EXPECT_EQ(b.px(17, 9), Rgb(0, 250, 0));
+    EXPECT_EQ(b.px(18, 9), Rgb(10, 10, 10));
+    EXPECT_EQ(b.px(22, 10), kWhite);
+}
