@@ -296,3 +296,16 @@ TEST(lumobuttonDraw, AmpersandsMarkTheAccessKeyAndAreNotShown) {
             }
     EXPECT_GT(differing, 2);
 }
+
+TEST(lumobuttonDraw, RightToLeftReadingReordersTheCaptionInItsBox) {
+    // Read right to left, the trailing "!" goes before the letters: the same box, other pixels.
+    PaintedButton ltr(1, 100, 30);
+    ltr.button.SetBackColor(Rgb(255, 255, 255));
+    ltr.button.SetCaption(QStringLiteral("MM!"));
+    PaintedButton rtl(1, 100, 30);
+    rtl.button.SetBackColor(Rgb(255, 255, 255));
+    rtl.button.SetRightToLeft(true);
+    rtl.button.SetCaption(QStringLiteral("MM!"));
+    EXPECT_EQ(ltr.button.State().CaptionRect, rtl.button.State().CaptionRect);
+    EXPECT_NE(ltr.image(), rtl.image());
+}
