@@ -5,6 +5,7 @@
 #include "toolkit/PictureObject.h"
 
 #include <QChar>
+#include <QImage>
 
 #include <array>
 #include <cstdint>
@@ -65,6 +66,18 @@ public:
     void PaintThemed(int state);
 
 private:
+    // What the button's state does to any picture: the hot or pressed effect, the opacity a
+    // disabled button gives it, whether it turns grey, and the area with the picture's own size
+    // in place of a negative width or height.
+    struct PictureLook {
+        int w = 0;
+        int h = 0;
+        int effect = 0;
+        int disabledOpacity = 0;
+        bool gray = false;
+    };
+    PictureLook LookOfPicture(const QImage& source, int w, int h, bool gray) const;
+
     void PaintEdgeFamily(int state);
     void PaintRoundedRim(int state);
     void PaintSoftBlue(int state);
