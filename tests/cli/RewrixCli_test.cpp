@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <sys/wait.h>
@@ -12,6 +11,7 @@
 #include "cli/LineEndings.h"
 #include "platform/Charset.h"
 #include "platform/Cp936.h"
+#include "tests/support/TempDirTest.h"
 
 namespace fs = std::filesystem;
 
@@ -22,33 +22,20 @@ struct Outcome {
     std::string out, err;
 };
 
-class RewrixCli : public ::testing::Test {
+class RewrixCli : public rewrix::test::TempDirTest {
 protected:
+    RewrixCli() : TempDirTest("rewrix-cli") {}
+
     void SetUp() override {
-        char tmpl[] = "/tmp/rewrix-cli-XXXXXX";
-        dir_ = mkdtemp(tmpl);
+        TempDirTest::SetUp();
         // Chained entries, a deleting line, an empty word and an empty line.
         dict_ = Write("dict.dict",
                       Gbk("美丽|漂亮\r\n漂亮|好看\r\n|空\r\n\r\n啊\r\n头发|秀发|多余\r\n"));
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     static std::string Gbk(const std::string& utf8) {
         auto text = rewrix::platform::Charset::Utf8().Decode(utf8);
         return *rewrix::platform::EncodeCp936(text);
-    }
-
-    fs::path Write(const std::string& name, const std::string& bytes) {
-        fs::path p = dir_ / name;
-        fs::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary | std::ios::trunc) << bytes;
-        return p;
-    }
-    static std::string Read(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
     }
 
     // Runs the program with `args`, `input` on standard input.
@@ -84,7 +71,6 @@ protected:
         return args;
     }
 
-    fs::path dir_;
     fs::path dict_;
 };
 

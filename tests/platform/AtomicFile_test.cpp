@@ -2,39 +2,24 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/AtomicFile.h"
 #include "platform/TextStream.h"
+#include "tests/support/TempDirTest.h"
 
 using namespace rewrix::platform;
 namespace fs = std::filesystem;
 
 namespace {
 
-class TempDir : public ::testing::Test {
+class TempDir : public rewrix::test::TempDirTest {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/rewrix-atomic-XXXXXX";
-        dir_ = mkdtemp(tmpl);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    TempDir() : TempDirTest("rewrix-atomic") {}
 };
 
-std::string Read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void Write(const fs::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
-}
+using rewrix::test::WriteFileBytes;
 
 std::size_t EntriesIn(const fs::path& dir) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
@@ -102,7 +87,7 @@ TEST_F(TempDir, AFailureAtAnyStepLeavesThePreviousFileWholeAndNoTemporaryFile) {
                  {Call::Rename, "Invalid cross-device link"}};
     fs::path file = dir_ / "keep.txt";
     for (const Case& c : cases) {
-        Write(file, "the previous content");
+        WriteFileBytes(file, "the previous content");
         FailingOps ops(c.call);
         EXPECT_EQ(WriteFileAtomically(file, std::string(10000, 'x'), ops), c.description);
         EXPECT_EQ(Read(file), "the previous content");
@@ -112,7 +97,7 @@ TEST_F(TempDir, AFailureAtAnyStepLeavesThePreviousFileWholeAndNoTemporaryFile) {
 
 TEST_F(TempDir, KeepsPermissionsFollowsLinksAndRefusesFolders) {
     fs::path file = dir_ / "mode.txt";
-    Write(file, "old");
+    WriteFileBytes(file, "old");
     ::chmod(file.c_str(), 0640);
     ASSERT_EQ(WriteFileAtomically(file, "new"), "");
     struct stat info {};

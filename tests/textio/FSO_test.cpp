@@ -2,12 +2,11 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/support/TempDirTest.h"
 #include "textio/FSO.h"
 
 using rewrix::textio::FSO;
@@ -15,28 +14,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FsoTest : public ::testing::Test {
+class FsoTest : public rewrix::test::TempDirTest {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/rewrix-fso-XXXXXX";
-        dir_ = mkdtemp(tmpl);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    FsoTest() : TempDirTest("rewrix-fso") {}
 
-    fs::path Write(const std::string& name, const std::string& bytes) {
-        fs::path p = dir_ / name;
-        std::ofstream(p, std::ios::binary) << bytes;
-        return p;
-    }
-    static std::string Read(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
     std::u16string U(const fs::path& p) { return rewrix::textio::DisplayPath(p); }
-
-    fs::path dir_;
 };
 
 class FailingWrites : public rewrix::platform::FileOps {
