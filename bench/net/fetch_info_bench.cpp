@@ -3,7 +3,7 @@
 
 #include "shell/FetchInfo.h"
 
-#include "LocalHttpServer.h"
+#include "tests/support/LocalHttpServer.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "shell/FetchInfo.h"
 
-#include "LocalHttpServer.h"
+#include "tests/support/LocalHttpServer.h"
 #include "WaitFor.h"
 
 #include <QAbstractEventDispatcher>

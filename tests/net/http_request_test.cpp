@@ -1,6 +1,6 @@
 #include "toolkit/HttpRequest.h"
 
-#include "LocalHttpServer.h"
+#include "tests/support/LocalHttpServer.h"
 #include "WaitFor.h"
 
 #include <gtest/gtest.h>

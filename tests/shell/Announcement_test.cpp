@@ -1,7 +1,7 @@
 #include "ShellFixtures.h"
 
 #include "shell/FrmMain.h"
-#include "tests/net/LocalHttpServer.h"
+#include "tests/support/LocalHttpServer.h"
 #include "toolkit/OpenLink.h"
 #include "widgets/UserControl1/UserControl1.h"
 

@@ -4,11 +4,11 @@
 // address on 127.0.0.1.
 
 #include "shell/FrmMain.h"
+#include "tests/support/LocalHttpServer.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -21,15 +21,6 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 }
 
 namespace shelltest {
-
-// A port on 127.0.0.1 on which nothing listens.
-inline quint16 ClosedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
 
 inline QUrl ClosedAddress(const QString& path) {
     return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(ClosedPort()).arg(path));

@@ -2,7 +2,7 @@
 
 #include "shell/FrmMain.h"
 #include "shell/RunRewrix.h"
-#include "tests/net/LocalHttpServer.h"
+#include "tests/support/LocalHttpServer.h"
 #include "toolkit/BrowserPane.h"
 #include "toolkit/MessageBox.h"
 #include "widgets/ProgressBar/ProgressBar.h"
