@@ -2,21 +2,19 @@
 // and editor page, for articles from a few lines to a long feature, and the
 // time the result file alone takes to encode and replace.
 
+#include "bench/support/WindowBench.h"
 #include "shell/EditorBridge.h"
 #include "shell/FrmMain.h"
 #include "shell/ResultFile.h"
 #include "shell/TextBox.h"
-#include "toolkit/BrowserEngineSetup.h"
 #include "toolkit/BrowserPane.h"
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QThread>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -118,9 +116,7 @@ bool Copy(const QString& relative) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    rewrix::PrepareBrowserEngine();
+    rewrix::bench::PrepareOffscreenApplication();
     QApplication app(argc, argv);
 
     programDir = std::make_unique<QTemporaryDir>();
@@ -143,12 +139,7 @@ int main(int argc, char** argv) {
     SetMessageBoxHook([](const MessageBoxCall&) { return QMessageBox::Ok; });
     if (!window->Form_Load())
         return 1;
-    QDeadlineTimer deadline(30000);
-    while (window->WebBrowser2->loadState() != rewrix::BrowserPane::LoadState::Loaded &&
-           !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
+    rewrix::bench::WaitUntilLoaded(*window->WebBrowser2);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,13 +1,11 @@
 // The time one SetEditorHtml and one GetEditorHtml take for articles of growing size, so
 // that the bridge's time limit leaves room for the largest article a user would paste.
 
+#include "bench/support/WindowBench.h"
 #include "shell/EditorBridge.h"
-#include "toolkit/BrowserEngineSetup.h"
 #include "toolkit/BrowserPane.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QThread>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -46,19 +44,12 @@ BENCHMARK(BM_GetEditorHtml)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMi
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    rewrix::PrepareBrowserEngine();
+    rewrix::bench::PrepareOffscreenApplication();
     QApplication app(argc, argv);
     pane = std::make_unique<rewrix::BrowserPane>();
     pane->setLocalOnly(true);
     pane->Navigate(QStringLiteral(REWRIX_SOURCE_DIR "/program/edit/index.html"));
-    QDeadlineTimer deadline(30000);
-    while (pane->loadState() != rewrix::BrowserPane::LoadState::Loaded && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    if (pane->loadState() != rewrix::BrowserPane::LoadState::Loaded)
+    if (!rewrix::bench::WaitUntilLoaded(*pane))
         return 1;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

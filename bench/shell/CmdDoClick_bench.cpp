@@ -3,10 +3,10 @@
 // progress redraw of the bar (offscreen).
 //   QT_QPA_PLATFORM=offscreen bench_cmddo --benchmark_repetitions=5
 #include "bench/engine/BenchArticle.h"
+#include "bench/support/WindowBench.h"
 #include "platform/Cp936.h"
 #include "shell/FrmMain.h"
 #include "shell/TextBox.h"
-#include "toolkit/BrowserEngineSetup.h"
 #include "widgets/ProgressBar/ProgressBar.h"
 
 #include <QApplication>
@@ -85,10 +85,7 @@ BENCHMARK(BM_CmdDo_Click)->Arg(20'000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    PrepareBrowserEngine();
+    bench::PrepareOffscreenApplication();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
