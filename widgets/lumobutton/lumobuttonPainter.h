@@ -66,17 +66,14 @@ public:
     void PaintThemed(int state);
 
 private:
-    // What the button's state does to any picture: the hot or pressed effect, the opacity a
-    // disabled button gives it, whether it turns grey, and the area with the picture's own size
-    // in place of a negative width or height.
+    // What the button's state does to any picture: the hot or pressed effect and the opacity a
+    // disabled button gives it. A disabled button may also turn the picture grey, and a negative
+    // width or height stands for the picture's own; both are settled here in place.
     struct PictureLook {
-        int w = 0;
-        int h = 0;
         int effect = 0;
         int disabledOpacity = 0;
-        bool gray = false;
     };
-    PictureLook LookOfPicture(const QImage& source, int w, int h, bool gray) const;
+    PictureLook LookOfPicture(const QImage& source, int& w, int& h, bool& gray) const;
 
     void PaintEdgeFamily(int state);
     void PaintRoundedRim(int state);

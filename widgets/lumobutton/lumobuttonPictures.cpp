@@ -103,21 +103,22 @@ void lumobuttonPainter::DrawPicture(const Rect& r, std::int32_t k) {
         BlendPicture(s_, r.left, r.top, st_.PicWidth, st_.PicHeight, *picture, t, k, false, false);
 }
 
-lumobuttonPainter::PictureLook lumobuttonPainter::LookOfPicture(const QImage& source, int w, int h,
-                                                                bool gray) const {
+lumobuttonPainter::PictureLook lumobuttonPainter::LookOfPicture(const QImage& source, int& w,
+                                                                int& h, bool& gray) const {
     PictureLook look;
     look.effect = EffectFor(st_.DrawState, b_.PictureEffectOnOver_, b_.PictureEffectOnDown_);
-    look.gray = gray;
     if (!b_.Enabled_) {
         if (b_.DisabledPictureMode_ == 0) {
             look.disabledOpacity = 52;
         } else if (b_.DisabledPictureMode_ == 1) {
             look.disabledOpacity = RoundHalfEven(b_.PictureOpacity_ * 0.75);
-            look.gray = true;
+            gray = true;
         }
     }
-    look.w = w < 0 ? source.width() : w;
-    look.h = h < 0 ? source.height() : h;
+    if (w < 0)
+        w = source.width();
+    if (h < 0)
+        h = source.height();
     return look;
 }
 
@@ -128,12 +129,7 @@ void lumobuttonPainter::BlendPicture(Surface& surface, int x, int y, int w, int 
     if (w == 0 || h == 0 || source.isNull())
         return;
     const int state = st_.DrawState;
-    const PictureLook look = LookOfPicture(source, w, h, gray);
-    w = look.w;
-    h = look.h;
-    gray = look.gray;
-    const int effect = look.effect;
-    const int disabledOpacity = look.disabledOpacity;
+    const auto [effect, disabledOpacity] = LookOfPicture(source, w, h, gray);
 
     // The picture's pixels: a bitmap as it is, from its top-left corner; an icon scaled to the
     // area on a canvas of the transparent colour.
@@ -241,12 +237,7 @@ void lumobuttonPainter::BlendAlphaPicture(Surface& surface, int x, int y, int w,
     if (w == 0 || h == 0 || source.isNull())
         return;
     const int state = st_.DrawState;
-    const PictureLook look = LookOfPicture(source, w, h, gray);
-    w = look.w;
-    h = look.h;
-    gray = look.gray;
-    const int effect = look.effect;
-    const int disabledOpacity = look.disabledOpacity;
+    const auto [effect, disabledOpacity] = LookOfPicture(source, w, h, gray);
     const QImage pixels = source.convertToFormat(QImage::Format_ARGB32);
     const int o = !b_.Enabled_   ? disabledOpacity
                   : state == Hot ? b_.PictureOpacityOnOver_
