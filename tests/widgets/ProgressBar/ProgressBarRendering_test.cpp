@@ -40,6 +40,12 @@ protected:
         bar.setValue(value);
     }
     Colour at(int x, int y) const { return const_cast<ControlHost&>(host).surface().pixel(x, y); }
+    // The bar's present pixels, as the ground on which a test draws what it expects.
+    void copyPixelsTo(Surface& expected) const {
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                expected.setPixel(x, y, at(x, y));
+    }
 
     ControlHost host;
     ProgressBar bar;
@@ -216,9 +222,7 @@ TEST_F(BarPixels, CaptionAnchorsFollowTheAlignmentTable) {
         SCOPED_TRACE(alignment);
         bar.setTextStyle(0);
         Surface expected(705, 25);
-        for (int y = 0; y < 25; ++y)
-            for (int x = 0; x < 705; ++x)
-                expected.setPixel(x, y, at(x, y));
+        copyPixelsTo(expected);
         expected.setFont(*bar.TextFont());
         expected.setTextColour(Rgb(0, 0, 255));
         const auto [X, Y] = anchor(alignment);
@@ -254,9 +258,7 @@ TEST_F(BarPixels, EffectsDrawTheirCopiesInOrder) {
         SCOPED_TRACE(effect);
         bar.setTextStyle(0);
         Surface expected(705, 25);
-        for (int y = 0; y < 25; ++y)
-            for (int x = 0; x < 705; ++x)
-                expected.setPixel(x, y, at(x, y));
+        copyPixelsTo(expected);
         expected.setFont(*bar.TextFont());
         for (const Step& s : sequences[static_cast<size_t>(effect)]) {
             expected.setTextColour(s.colour == 'e'   ? Rgb(255, 255, 0)
