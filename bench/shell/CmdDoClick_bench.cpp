@@ -7,15 +7,14 @@
 #include "platform/Cp936.h"
 #include "shell/FrmMain.h"
 #include "shell/TextBox.h"
+#include "tests/support/LocalHttpServer.h"
 #include "widgets/ProgressBar/ProgressBar.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QHostAddress>
 #include <QRadioButton>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -24,14 +23,6 @@
 using namespace rewrix;
 
 namespace {
-
-QUrl ClosedAddress(const QString& path) {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path));
-}
 
 void BM_CmdDo_Click(benchmark::State& state) {
     const bench::SyntheticDictionary dictionary = bench::MakeSyntheticDictionary();

@@ -22,10 +22,6 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 
 namespace shelltest {
 
-inline QUrl ClosedAddress(const QString& path) {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(ClosedPort()).arg(path));
-}
-
 // A program directory with the shipped editor page and skin and, unless told
 // otherwise, a small dictionary.
 class ProgramDir {

@@ -1,6 +1,6 @@
 #pragma once
 
-// A tiny HTTP server on 127.0.0.1 for the tests: it answers every request
+// A tiny HTTP server on 127.0.0.1 for the tests and benchmarks: it answers every request
 // with one canned answer, or never answers at all.
 
 #include <QByteArray>
@@ -86,4 +86,9 @@ inline quint16 ClosedPort() {
     const quint16 port = probe.serverPort();
     probe.close();
     return port;
+}
+
+// An address on such a port.
+inline QUrl ClosedAddress(const QString& path) {
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(ClosedPort()).arg(path));
 }
