@@ -159,3 +159,35 @@ TEST(SynonymPass, MatchesThePlainPassOnChosenCases) {
         ASSERT_NO_FATAL_FAILURE(ExpectSameAsPlain(c.text, table));
     }
 }
+
+TEST(SynonymPass, MatchesThePlainPassOnADictionarySizedTable) {
+    // 30,000 entries of CJK words, a third of them replaced by words of other
+    // entries so that they chain, on an article made of the table's words.
+    std::mt19937 random(99);
+    auto word = [&] {
+        std::u16string w;
+        for (int n = std::uniform_int_distribution<int>(2, 4)(random); n > 0; --n) {
+            w.push_back(
+                static_cast<char16_t>(std::uniform_int_distribution<int>(0x4E00, 0x4FFF)(random)));
+        }
+        return w;
+    };
+    DictTable table;
+    for (int i = 0; i < 30'000; ++i) {
+        std::u16string w = word();
+        std::u16string r = i > 0 && i % 3 == 0 ? table.Word(i / 2) : word();
+        table.Add(w, r);
+    }
+    std::u16string article;
+    while (article.size() < 6'000) {
+        article += random() % 2 ? table.Word(random() % 30'000) : word();
+        if (random() % 15 == 0) {
+            article += u"。\r\n";
+        }
+    }
+    RecordingProgress plain, fast;
+    const std::u16string expected = ReplaceSynonymsReference(article, table, plain);
+    EXPECT_EQ(ReplaceSynonyms(article, table, fast), expected);
+    EXPECT_EQ(fast.calls, plain.calls);
+    EXPECT_NE(expected, article);
+}
