@@ -7,12 +7,11 @@
 #include "shell/FrmMain.h"
 #include "shell/ResultFile.h"
 #include "shell/TextBox.h"
+#include "tests/support/ShippedProgramFiles.h"
 #include "toolkit/BrowserPane.h"
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -108,11 +107,6 @@ void BM_CmdSave(benchmark::State& state) {
 }
 BENCHMARK(BM_CmdSave)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-bool Copy(const QString& relative) {
-    return QFile::copy(QStringLiteral(REWRIX_SOURCE_DIR "/program/") + relative,
-                       programDir->path() + QLatin1Char('/') + relative);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -120,11 +114,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
 
     programDir = std::make_unique<QTemporaryDir>();
-    QDir(programDir->path()).mkpath(QStringLiteral("data"));
-    QDir(programDir->path()).mkpath(QStringLiteral("edit"));
-    bool copied = Copy(QStringLiteral("data/dict.dict"));
-    for (const char* file : {"edit/index.html", "edit/editor.js", "edit/editor.css"})
-        copied = Copy(QLatin1String(file)) && copied;
+    bool copied = rewrix::test::PrepareProgramDir(programDir->path());
+    copied = rewrix::test::CopyShippedFile(programDir->path(), QStringLiteral("data/dict.dict")) &&
+             copied;
     if (!copied) {
         fprintf(stderr, "the shipped program files were not found\n");
         return 1;

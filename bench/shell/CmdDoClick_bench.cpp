@@ -8,12 +8,11 @@
 #include "shell/FrmMain.h"
 #include "shell/TextBox.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/ShippedProgramFiles.h"
 #include "widgets/ProgressBar/ProgressBar.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -27,12 +26,7 @@ namespace {
 void BM_CmdDo_Click(benchmark::State& state) {
     const bench::SyntheticDictionary dictionary = bench::MakeSyntheticDictionary();
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("data"));
-    QDir(dir.path()).mkpath(QStringLiteral("edit"));
-    for (const char* file : {"edit/index.html", "edit/editor.js", "edit/editor.css"}) {
-        QFile::copy(QStringLiteral(REWRIX_SOURCE_DIR "/program/") + QLatin1String(file),
-                    dir.path() + QLatin1Char('/') + QLatin1String(file));
-    }
+    rewrix::test::PrepareProgramDir(dir.path());
     std::u16string lines;
     for (const engine::DictTable::Entry& e : dictionary.full.Entries()) {
         lines += e.word + u"|" + e.replacement + u"\r\n";

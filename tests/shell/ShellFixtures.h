@@ -5,9 +5,9 @@
 
 #include "shell/FrmMain.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/ShippedProgramFiles.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -29,13 +29,7 @@ public:
     enum Dictionary { Small, Empty, Missing };
 
     explicit ProgramDir(Dictionary dictionary = Small) {
-        QDir dir(path());
-        dir.mkpath(QStringLiteral("data"));
-        dir.mkpath(QStringLiteral("edit"));
-        const QString shipped = QStringLiteral(REWRIX_SOURCE_DIR "/program/");
-        for (const char* file : {"edit/index.html", "edit/editor.js", "edit/editor.css"})
-            QFile::copy(shipped + QLatin1String(file),
-                        path() + QLatin1Char('/') + QLatin1String(file));
+        rewrix::test::PrepareProgramDir(path());
         if (dictionary == Small)
             Write(QStringLiteral("data/dict.dict"), "\xc3\xc0\xc0\xf6|\xc6\xaf\xc1\xc1\r\n");
         else if (dictionary == Empty)
