@@ -4,12 +4,9 @@
 // offscreen platform unless told otherwise, the browser engine prepared before
 // the application exists, and a wait for a page to finish loading.
 
+#include "tests/support/WaitUntil.h"
 #include "toolkit/BrowserEngineSetup.h"
 #include "toolkit/BrowserPane.h"
-
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QThread>
 
 namespace rewrix::bench {
 
@@ -22,12 +19,8 @@ inline void PrepareOffscreenApplication() {
 
 // Whether the pane has loaded its page within the time given.
 inline bool WaitUntilLoaded(const BrowserPane& pane, int milliseconds = 30000) {
-    QDeadlineTimer deadline(milliseconds);
-    while (pane.loadState() != BrowserPane::LoadState::Loaded && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return pane.loadState() == BrowserPane::LoadState::Loaded;
+    return test::WaitUntil([&pane] { return pane.loadState() == BrowserPane::LoadState::Loaded; },
+                           milliseconds);
 }
 
 } // namespace rewrix::bench

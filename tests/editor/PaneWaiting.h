@@ -1,24 +1,17 @@
 #pragma once
 
+#include "tests/support/WaitUntil.h"
 #include "toolkit/BrowserPane.h"
 #include "toolkit/ScriptBridge.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QString>
-#include <QThread>
 #include <functional>
 
 namespace rewrix::testing {
 
 // Processes events until done() holds or the time is up; returns done().
 inline bool waitUntil(const std::function<bool()>& done, int ms = 20000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return done();
+    return test::WaitUntil(done, ms);
 }
 
 inline void pause(int ms) {

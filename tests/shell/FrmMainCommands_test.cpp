@@ -7,6 +7,7 @@
 #include "shell/FrmMain.h"
 #include "shell/ResultFile.h"
 #include "shell/TextBox.h"
+#include "tests/support/WaitUntil.h"
 #include "toolkit/BrowserPane.h"
 #include "toolkit/Events.h"
 #include "toolkit/MessageBox.h"
@@ -15,14 +16,12 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -35,14 +34,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-bool WaitUntil(const std::function<bool()>& done, int ms = 20000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return done();
-}
+using rewrix::test::WaitUntil;
 
 struct Bar {
     int value, max;
