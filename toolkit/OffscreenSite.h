@@ -16,6 +16,9 @@ public:
     OffscreenSite(const QString& displayName, int width, int height);
 
     const Region& windowRegion() const { return region_; }
+    // The surface as a window behind it would see it: what the window shape hides is white.
+    // No shape set means the whole surface shows.
+    QImage shapedImage() const;
     const QStringList& changedProperties() const { return changed_; }
     ManualClock& manualClock() { return clock_; }
     void setAmbientFont(const FontDesc& font) { ambientFont_ = font; }

@@ -93,13 +93,7 @@ QImage Render(int style, int scheme, int look, int w, int h, bool picture, bool 
     default:
         break;
     }
-    // What the window shape hides shows as white, as on a window behind the button.
-    QImage out = site.surface().image().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            if (!site.windowRegion().isEmpty() && !site.windowRegion().contains(x, y))
-                out.setPixel(x, y, qRgb(255, 255, 255));
-    return out;
+    return site.shapedImage();
 }
 
 } // namespace

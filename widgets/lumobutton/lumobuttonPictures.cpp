@@ -74,6 +74,19 @@ std::uint8_t Mix(int a, int source, int destination) {
     return static_cast<std::uint8_t>((a * source + (255 - a) * destination) / 256);
 }
 
+// A blended 24-bit pixel (blue, green, red): opaque sources replace it, others mix into it.
+void PutPixel(std::uint8_t* p, int a, int red, int green, int blue) {
+    if (a >= 255) {
+        p[0] = static_cast<std::uint8_t>(blue);
+        p[1] = static_cast<std::uint8_t>(green);
+        p[2] = static_cast<std::uint8_t>(red);
+    } else {
+        p[0] = Mix(a, blue, p[0]);
+        p[1] = Mix(a, green, p[1]);
+        p[2] = Mix(a, red, p[2]);
+    }
+}
+
 int GreyOf(int red, int green, int blue) {
     return RoundHalfEven(RoundHalfEven(red * 0.3) + green * 0.59 + blue * 0.11);
 }
@@ -182,29 +195,14 @@ void lumobuttonPainter::BlendPicture(Surface& surface, int x, int y, int w, int 
             std::uint8_t* p = d.at(i, j);
             if (solid) {
                 if (mono) {
-                    if (red + green + blue <= 384) {
-                        p[0] = static_cast<std::uint8_t>(kb);
-                        p[1] = static_cast<std::uint8_t>(kg);
-                        p[2] = static_cast<std::uint8_t>(kr);
-                    }
-                } else if (a >= 255) {
-                    p[0] = static_cast<std::uint8_t>(kb);
-                    p[1] = static_cast<std::uint8_t>(kg);
-                    p[2] = static_cast<std::uint8_t>(kr);
+                    if (red + green + blue <= 384)
+                        PutPixel(p, 255, kr, kg, kb);
                 } else {
-                    p[0] = Mix(a, kb, p[0]);
-                    p[1] = Mix(a, kg, p[1]);
-                    p[2] = Mix(a, kr, p[2]);
+                    PutPixel(p, a, kr, kg, kb);
                 }
             } else if (gray) {
                 const int g = GreyOf(red, green, blue);
-                if (a >= 255) {
-                    p[0] = p[1] = p[2] = static_cast<std::uint8_t>(g);
-                } else {
-                    p[0] = Mix(a, g, p[0]);
-                    p[1] = Mix(a, g, p[1]);
-                    p[2] = Mix(a, g, p[2]);
-                }
+                PutPixel(p, a, g, g, g);
             } else {
                 int cr = red, cg = green, cb = blue;
                 if (effect == 1) {
@@ -216,15 +214,7 @@ void lumobuttonPainter::BlendPicture(Surface& surface, int x, int y, int w, int 
                     cg = darker[static_cast<size_t>(cg)];
                     cb = darker[static_cast<size_t>(cb)];
                 }
-                if (a >= 255) {
-                    p[0] = static_cast<std::uint8_t>(cb);
-                    p[1] = static_cast<std::uint8_t>(cg);
-                    p[2] = static_cast<std::uint8_t>(cr);
-                } else {
-                    p[0] = Mix(a, cb, p[0]);
-                    p[1] = Mix(a, cg, p[1]);
-                    p[2] = Mix(a, cr, p[2]);
-                }
+                PutPixel(p, a, cr, cg, cb);
             }
         }
     }

@@ -39,13 +39,7 @@ QImage Render(const BarSpec& b) {
     bar.setTextStyle(b.textStyle);
     bar.setValue(b.value);
     bar.setEnabled(b.enabled);
-    // What the window shape hides is shown as white, as on a window behind the bar.
-    QImage out = site.surface().image().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            if (!site.windowRegion().contains(x, y))
-                out.setPixel(x, y, qRgb(255, 255, 255));
-    return out;
+    return site.shapedImage();
 }
 
 } // namespace
